@@ -1,0 +1,12 @@
+#pragma once
+// The selection lists: Init_Anzeige fills every list from the table store,
+// selects the defaults and computes every page; the nominal-size link keeps
+// LB_AD1, LB_Armaturen_NW, LB_Lager_NW, LB_DN1 and LB_NW on one index.
+
+#include "form/mainform.h"
+
+namespace pelmark {
+
+void Init_Anzeige(Mainform& f);
+
+} // namespace pelmark

@@ -1,0 +1,17 @@
+#pragma once
+// The displays of the calculation pages.
+
+#include "form/mainform.h"
+
+namespace pelmark {
+
+// Takes the selected row of SG_Material over into the global values.
+void Material_uebernehmen(Mainform& f);
+
+// Line spacing, insulation, masses, wind loads and support spans.
+void Anzeige_Konstruktionsdaten(Mainform& f);
+
+// Thermal expansion and the L, Z and U legs.
+void Anzeige_Rohrdehnung(Mainform& f);
+
+} // namespace pelmark

@@ -1,0 +1,40 @@
+#pragma once
+// The narrow interface to the platform: message boxes, the look of a visual
+// style, information windows, the picture dialog and the drive list. The Qt
+// layer implements it with widgets; the scenario runner and the tests with a
+// recorder.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace pelmark {
+
+struct Infofenster;
+
+enum class Meldungsart { fehler, warnung, information, hinweis };
+
+class Umgebung {
+public:
+    virtual ~Umgebung() = default;
+
+    // Shows a message box with one button (OK, or "&Schließen" for style errors).
+    virtual void Zeige_Meldung(Meldungsart art, const std::string& titel,
+                               const std::string& text) = 0;
+
+    // Gives every window the look of the style of that catalogue name.
+    virtual void Stil_anwenden(const std::string& name) = 0;
+
+    // Shows an information window (modal or not) or closes it.
+    virtual void Zeige_Fenster(Infofenster& fenster, bool modal) = 0;
+    virtual void Schliesse_Fenster(Infofenster& fenster) = 0;
+
+    // The picture-open dialog: the chosen file's full path, or nothing when cancelled.
+    virtual std::optional<std::string> Datei_waehlen(const std::string& filter,
+                                                     const std::string& startordner) = 0;
+
+    // The drives of the drive list (on Linux the root and the mounted places).
+    virtual std::vector<std::string> Laufwerke() = 0;
+};
+
+} // namespace pelmark

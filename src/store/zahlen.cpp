@@ -1,0 +1,343 @@
+#include "store/zahlen.h"
+
+#include "store/fehler.h"
+#include "store/text.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace pelmark {
+
+namespace {
+
+bool Ist_Ziffer(char c) { return c >= '0' && c <= '9'; }
+
+// Checks the number syntax at s (sign, digits, separator, fraction, exponent)
+// and copies it into puffer with "." as separator and without a "+" sign.
+// Returns the position after the number, or npos when there is no number.
+size_t Zahlsyntax(std::string_view s, size_t pos, char dezimal, std::string& puffer) {
+    puffer.clear();
+    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) {
+        if (s[pos] == '-') {
+            puffer += '-';
+        }
+        ++pos;
+    }
+    int ziffern = 0;
+    for (; pos < s.size() && Ist_Ziffer(s[pos]); ++pos, ++ziffern) {
+        puffer += s[pos];
+    }
+    if (pos < s.size() && s[pos] == dezimal) {
+        puffer += '.';
+        for (++pos; pos < s.size() && Ist_Ziffer(s[pos]); ++pos, ++ziffern) {
+            puffer += s[pos];
+        }
+    }
+    if (ziffern == 0) {
+        return std::string_view::npos;
+    }
+    if (pos < s.size() && (s[pos] == 'e' || s[pos] == 'E')) {
+        puffer += 'e';
+        ++pos;
+        if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) {
+            puffer += s[pos++];
+        }
+        if (pos >= s.size() || !Ist_Ziffer(s[pos])) {
+            return std::string_view::npos;
+        }
+        for (; pos < s.size() && Ist_Ziffer(s[pos]); ++pos) {
+            puffer += s[pos];
+        }
+    }
+    return pos;
+}
+
+std::optional<Extended> Wandle(const std::string& puffer) {
+    Extended wert = 0;
+    const auto [ende, fehler] = std::from_chars(puffer.data(), puffer.data() + puffer.size(), wert);
+    if (fehler == std::errc::result_out_of_range) {
+        // Too small to hold is zero; too large is no number the program can use.
+        const auto e = puffer.find('e');
+        const bool klein = e != std::string::npos && puffer[e + 1] == '-';
+        if (klein) {
+            return puffer.front() == '-' ? -0.0L : 0.0L;
+        }
+        return std::nullopt;
+    }
+    if (fehler != std::errc() || ende != puffer.data() + puffer.size()) {
+        return std::nullopt;
+    }
+    return wert;
+}
+
+size_t Ueberspringe_Leerzeichen(std::string_view s, size_t pos) {
+    while (pos < s.size() && s[pos] == ' ') {
+        ++pos;
+    }
+    return pos;
+}
+
+// A value's significant decimal digits: wert = 0.ziffern * 10^(exponent + 1).
+struct Dezimalziffern {
+    bool negativ = false;
+    std::string ziffern; // first digit is the leading one
+    int exponent = 0;    // decimal exponent of the first digit
+};
+
+Dezimalziffern Zerlege(Extended wert, int stellen) {
+    char puffer[64];
+    const auto [ende, fehler] =
+        std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::scientific,
+                      stellen - 1);
+    (void)fehler;
+    Dezimalziffern z;
+    const char* p = puffer;
+    if (*p == '-') {
+        z.negativ = true;
+        ++p;
+    }
+    for (; p < ende && *p != 'e'; ++p) {
+        if (Ist_Ziffer(*p)) {
+            z.ziffern += *p;
+        }
+    }
+    if (p < ende) {
+        std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), ende, z.exponent);
+    }
+    return z;
+}
+
+// Keeps the first 'anzahl' digits, rounding half away from zero by the next
+// digit; a carry adds a leading digit and raises the exponent.
+void Runde_auf(Dezimalziffern& z, int anzahl) {
+    if (anzahl < 0) {
+        z.ziffern.clear();
+        return;
+    }
+    if (anzahl >= static_cast<int>(z.ziffern.size())) {
+        z.ziffern.append(static_cast<size_t>(anzahl) - z.ziffern.size(), '0');
+        return;
+    }
+    const bool auf = z.ziffern[static_cast<size_t>(anzahl)] >= '5';
+    z.ziffern.resize(static_cast<size_t>(anzahl));
+    if (!auf) {
+        return;
+    }
+    int i = anzahl - 1;
+    for (; i >= 0 && z.ziffern[static_cast<size_t>(i)] == '9'; --i) {
+        z.ziffern[static_cast<size_t>(i)] = '0';
+    }
+    if (i >= 0) {
+        ++z.ziffern[static_cast<size_t>(i)];
+    } else {
+        z.ziffern.insert(z.ziffern.begin(), '1');
+        ++z.exponent;
+    }
+}
+
+bool Alles_null(const std::string& ziffern) {
+    return ziffern.find_first_not_of('0') == std::string::npos;
+}
+
+std::string Nicht_endlich(Extended wert) {
+    if (std::isnan(wert)) {
+        return "NAN";
+    }
+    return wert < 0 ? "-INF" : "INF";
+}
+
+// Writes digits (leading digit at decimal exponent 'exponent') with exactly
+// 'stellen' decimals; the digits must reach that far.
+std::string Setze_Festkomma(const Dezimalziffern& z, int stellen, char dezimal) {
+    const int vorkomma = z.exponent + 1;
+    std::string ganz;
+    std::string bruch;
+    if (vorkomma <= 0) {
+        ganz = "0";
+        bruch = std::string(static_cast<size_t>(-vorkomma), '0') + z.ziffern;
+    } else {
+        ganz = z.ziffern.substr(0, static_cast<size_t>(vorkomma));
+        ganz.append(static_cast<size_t>(vorkomma) - ganz.size(), '0');
+        if (static_cast<int>(z.ziffern.size()) > vorkomma) {
+            bruch = z.ziffern.substr(static_cast<size_t>(vorkomma));
+        }
+    }
+    bruch.resize(static_cast<size_t>(stellen), '0');
+    std::string text;
+    if (z.negativ && !(Alles_null(ganz) && Alles_null(bruch))) {
+        text = "-";
+    }
+    text += ganz;
+    if (stellen > 0) {
+        text += dezimal;
+        text += bruch;
+    }
+    return text;
+}
+
+// d,ddddE+x: the digits as mantissa, exponent without leading zeros.
+std::string Setze_Exponent(const Dezimalziffern& z, char dezimal, bool mit_plus) {
+    std::string text = z.negativ ? "-" : "";
+    text += z.ziffern.empty() ? '0' : z.ziffern[0];
+    if (z.ziffern.size() > 1) {
+        text += dezimal;
+        text += z.ziffern.substr(1);
+    }
+    text += 'E';
+    if (z.exponent < 0) {
+        text += '-';
+    } else if (mit_plus) {
+        text += '+';
+    }
+    text += std::to_string(std::abs(z.exponent));
+    return text;
+}
+
+void Streiche_Endnullen(std::string& ziffern) {
+    while (ziffern.size() > 1 && ziffern.back() == '0') {
+        ziffern.pop_back();
+    }
+}
+
+} // namespace
+
+std::optional<Extended> Lies_Zahl_Punkt(std::string_view text) {
+    std::string puffer;
+    const size_t ende = Zahlsyntax(text, Ueberspringe_Leerzeichen(text, 0), '.', puffer);
+    if (ende != text.size()) {
+        return std::nullopt;
+    }
+    return Wandle(puffer);
+}
+
+std::optional<Extended> Lies_Zahl_streng(std::string_view text) {
+    return Lies_Zahl_Punkt(Komma_zu_Punkt(text));
+}
+
+Extended Zelle_zu_Zahl(std::string_view text, char dezimal) {
+    std::string puffer;
+    size_t ende = Zahlsyntax(text, Ueberspringe_Leerzeichen(text, 0), dezimal, puffer);
+    if (ende != std::string_view::npos) {
+        ende = Ueberspringe_Leerzeichen(text, ende);
+    }
+    std::optional<Extended> wert;
+    if (ende == text.size()) {
+        wert = Wandle(puffer);
+    }
+    if (!wert) {
+        throw Fehler(meldung::Kein_Gleitkommawert(std::string(text)));
+    }
+    return *wert;
+}
+
+std::optional<std::int32_t> Lies_Ganzzahl(std::string_view text) {
+    size_t pos = Ueberspringe_Leerzeichen(text, 0);
+    bool negativ = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        negativ = text[pos++] == '-';
+    }
+    int basis = 10;
+    if (pos < text.size() && (text[pos] == '$' || text[pos] == 'x' || text[pos] == 'X')) {
+        basis = 16;
+        ++pos;
+    } else if (pos + 1 < text.size() && text[pos] == '0' &&
+               (text[pos + 1] == 'x' || text[pos + 1] == 'X')) {
+        basis = 16;
+        pos += 2;
+    }
+    if (pos >= text.size()) {
+        return std::nullopt;
+    }
+    std::uint64_t wert = 0;
+    for (; pos < text.size(); ++pos) {
+        int ziffer = 0;
+        const char c = text[pos];
+        if (Ist_Ziffer(c)) {
+            ziffer = c - '0';
+        } else if (basis == 16 && c >= 'a' && c <= 'f') {
+            ziffer = c - 'a' + 10;
+        } else if (basis == 16 && c >= 'A' && c <= 'F') {
+            ziffer = c - 'A' + 10;
+        } else {
+            return std::nullopt;
+        }
+        wert = wert * static_cast<std::uint64_t>(basis) + static_cast<std::uint64_t>(ziffer);
+        if (wert > 0xFFFFFFFFull) {
+            return std::nullopt;
+        }
+    }
+    if (basis == 16) {
+        // Hexadecimal covers the full 32 bits, as two's complement.
+        const auto bits = static_cast<std::uint32_t>(wert);
+        const auto vorzeichenlos = static_cast<std::int64_t>(static_cast<std::int32_t>(bits));
+        return static_cast<std::int32_t>(negativ ? -vorzeichenlos : vorzeichenlos);
+    }
+    const std::int64_t mit_vorzeichen =
+        negativ ? -static_cast<std::int64_t>(wert) : static_cast<std::int64_t>(wert);
+    if (mit_vorzeichen < std::numeric_limits<std::int32_t>::min() ||
+        mit_vorzeichen > std::numeric_limits<std::int32_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(mit_vorzeichen);
+}
+
+std::string Festkomma(Extended wert, int stellen, char dezimal) {
+    if (!std::isfinite(wert)) {
+        return Nicht_endlich(wert);
+    }
+    Dezimalziffern z = Zerlege(wert, 18);
+    if (wert == 0) {
+        z.ziffern = "0";
+        z.exponent = 0;
+    }
+    Runde_auf(z, z.exponent + 1 + stellen);
+    return Setze_Festkomma(z, stellen, dezimal);
+}
+
+std::string Allgemein(Extended wert, char dezimal) {
+    if (!std::isfinite(wert)) {
+        return Nicht_endlich(wert);
+    }
+    if (wert == 0) {
+        return "0";
+    }
+    Dezimalziffern z = Zerlege(wert, 18);
+    Runde_auf(z, 15);
+    Streiche_Endnullen(z.ziffern);
+    if (z.exponent >= 15 || z.exponent < -5) {
+        return Setze_Exponent(z, dezimal, false);
+    }
+    const int nachkomma = std::max(0, static_cast<int>(z.ziffern.size()) - (z.exponent + 1));
+    return Setze_Festkomma(z, nachkomma, dezimal);
+}
+
+std::string Fuenfstellig(Extended wert, char dezimal) {
+    if (!std::isfinite(wert)) {
+        return Nicht_endlich(wert);
+    }
+    Dezimalziffern z = Zerlege(wert, 18);
+    if (wert == 0) {
+        z.ziffern = "0";
+        z.exponent = 0;
+    }
+    Runde_auf(z, 5);
+    if (wert < 0.000001L || wert > 1000000.0L) {
+        return Setze_Exponent(z, dezimal, true);
+    }
+    if (z.exponent + 1 > 5) {
+        Streiche_Endnullen(z.ziffern);
+        return Setze_Exponent(z, dezimal, true);
+    }
+    Runde_auf(z, z.exponent + 1 + 5);
+    return Setze_Festkomma(z, 5, dezimal);
+}
+
+std::string Kurzform(double wert) {
+    char puffer[64];
+    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, wert);
+    (void)fehler;
+    return std::string(puffer, ende);
+}
+
+} // namespace pelmark

@@ -1,0 +1,232 @@
+// The runner's actions: starting and closing the program, and what the user
+// does with the controls.
+#include "app/ereignisse.h"
+#include "app/lebenszyklus.h"
+#include "szenario/laeufer_intern.h"
+
+#include <cstdlib>
+
+namespace pelmark {
+
+namespace {
+
+// The key code of a typed character, as the platform reports key releases.
+int Tastencode(const std::string& zeichen) {
+    if (zeichen.size() != 1) {
+        return 0;
+    }
+    const char c = zeichen[0];
+    if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || c == ' ') {
+        return c;
+    }
+    if (c >= 'a' && c <= 'z') {
+        return c - 'a' + 'A';
+    }
+    switch (c) {
+    case ',':
+        return 188;
+    case '.':
+        return 190;
+    case '-':
+        return 189;
+    case '+':
+        return 187;
+    default:
+        return 0;
+    }
+}
+
+// Splits UTF-8 text into its characters.
+std::vector<std::string> Zeichen(const std::string& text) {
+    std::vector<std::string> zeichen;
+    for (size_t i = 0; i < text.size();) {
+        size_t laenge = 1;
+        const auto b = static_cast<unsigned char>(text[i]);
+        if (b >= 0xF0) {
+            laenge = 4;
+        } else if (b >= 0xE0) {
+            laenge = 3;
+        } else if (b >= 0xC0) {
+            laenge = 2;
+        }
+        zeichen.push_back(text.substr(i, laenge));
+        i += laenge;
+    }
+    return zeichen;
+}
+
+std::string Ersetze(std::string text, const std::string& alt, const std::string& neu) {
+    for (size_t pos = text.find(alt); !alt.empty() && pos != std::string::npos;
+         pos = text.find(alt, pos + neu.size())) {
+        text.replace(pos, alt.size(), neu);
+    }
+    return text;
+}
+
+} // namespace
+
+const fs::path& Laeufer::Kopie() {
+    if (kopie_.empty()) {
+        std::string vorlage = (fs::temp_directory_path() / "pelmark-szenario-XXXXXX").string();
+        if (::mkdtemp(vorlage.data()) == nullptr) {
+            throw Skriptfehler{"kein temporärer Ordner"};
+        }
+        kopie_ = vorlage;
+        for (const char* ordner : {"Daten", "InfoTabellen"}) {
+            const fs::path quelle = fs::path(programmquelle_) / ordner;
+            if (fs::is_directory(quelle)) {
+                fs::copy(quelle, kopie_ / ordner, fs::copy_options::recursive);
+            }
+        }
+    }
+    return kopie_;
+}
+
+fs::path Laeufer::Pfad(const std::string& text) {
+    if (text.rfind("@/", 0) == 0) {
+        return Kopie() / text.substr(2);
+    }
+    if (text == "@") {
+        return Kopie();
+    }
+    return skriptordner_ / text;
+}
+
+Mainform& Laeufer::Form() {
+    if (!form_) {
+        throw Skriptfehler{"das Programm läuft nicht («start» fehlt)"};
+    }
+    return *form_;
+}
+
+std::string Laeufer::Anonym(const std::string& text) const {
+    return kopie_.empty() ? text : Ersetze(text, kopie_.string(), "@");
+}
+
+void Laeufer::Starte() {
+    const std::string programmdir = Kopie().string() + "/";
+    form_.reset();
+    rekorder_ = std::make_unique<Rekorder>();
+    rekorder_->Bei_Meldung = [this](const Aufgezeichnete_Meldung& m) {
+        const std::string text = Anonym(Ersetze(Ersetze(m.Text, "\r\n", "\\n"), "\n", "\\n"));
+        aus_ << "MELDUNG " << Meldungsartname(m.Art) << " " << m.Titel << ": " << text << "\n";
+        letzte_ = m;
+    };
+    rekorder_->Bei_Fensteraktivierung = [this](Infofenster& fenster) {
+        Infofenster_Activate(*form_, fenster);
+    };
+    form_ = std::make_unique<Mainform>(*rekorder_, programmdir, dezimal_);
+    Programmstart(*form_);
+    FormCreate(*form_);
+    FormActivate(*form_);
+}
+
+void Laeufer::Schliesse() {
+    if (form_ && !form_->Geschlossen) {
+        FormClose(*form_);
+    }
+}
+
+void Laeufer::Zum_Hauptfenster() {
+    if (rekorder_ && rekorder_->Aktives_Fenster != nullptr) {
+        rekorder_->Aktives_Fenster = nullptr;
+        FormActivate(Form());
+    }
+}
+
+void Laeufer::Waehle(const std::string& name, int index) {
+    const Feldzeiger* feld = Form().maske.Finde(name);
+    auto ausserhalb = [&] {
+        return Skriptfehler{"«" + name + "» hat keinen Eintrag " + std::to_string(index)};
+    };
+    if (feld == nullptr) {
+        throw Skriptfehler{"unbekanntes Steuerelement «" + name + "»"};
+    }
+    if (auto* l = std::get_if<Liste*>(feld)) {
+        if (index >= (*l)->Count()) {
+            throw ausserhalb();
+        }
+        (*l)->ItemIndex = index;
+        Loese_aus(Form(), name, (*l)->Combo ? Ereignis::Aenderung : Ereignis::Klick);
+    } else if (auto* o = std::get_if<Ordnerliste*>(feld)) {
+        if (index >= static_cast<int>((*o)->Items.size())) {
+            throw ausserhalb();
+        }
+        (*o)->ItemIndex = index;
+        Loese_aus(Form(), name, Ereignis::Aenderung);
+    } else if (auto* g = std::get_if<Gitter*>(feld)) {
+        if (index >= (*g)->Grid.RowCount() || index < (*g)->Grid.FixedRows) {
+            throw ausserhalb();
+        }
+        (*g)->Grid.Row = index;
+    } else {
+        throw Skriptfehler{"«" + name + "» ist keine Liste"};
+    }
+}
+
+void Laeufer::Klick(const std::string& name) {
+    Mainform& f = Form();
+    for (auto* fenster : {&f.maske.F_Programminfo, &f.maske.F_Geschwindigkeitsinfo}) {
+        const std::string fname =
+            fenster == &f.maske.F_Programminfo ? "F_Programminfo" : "F_Geschwindigkeitsinfo";
+        if (name == fname + ".BitBtn1") {
+            const bool war_aktiv = rekorder_->Aktives_Fenster == fenster;
+            Infofenster_schliessen(f, *fenster);
+            if (war_aktiv) {
+                FormActivate(f);
+            }
+            return;
+        }
+    }
+    const Feldzeiger* feld = f.maske.Finde(name);
+    if (feld == nullptr) {
+        throw Skriptfehler{"unbekanntes Steuerelement «" + name + "»"};
+    }
+    if (auto* s = std::get_if<Schalter*>(feld)) {
+        if ((*s)->Radio) {
+            f.maske.Radio_ein(**s);
+        } else {
+            (*s)->Checked = !(*s)->Checked;
+        }
+    } else if (!std::get_if<Knopf*>(feld) && !std::get_if<Bild*>(feld)) {
+        throw Skriptfehler{"«" + name + "» ist nicht anklickbar"};
+    }
+    Loese_aus(f, name, Ereignis::Klick);
+}
+
+Edit& Laeufer::Editfeld(const std::string& name) {
+    const Feldzeiger* feld = Form().maske.Finde(name);
+    if (feld == nullptr || !std::get_if<Edit*>(feld)) {
+        throw Skriptfehler{"«" + name + "» ist kein Eingabefeld"};
+    }
+    return **std::get_if<Edit*>(feld);
+}
+
+void Laeufer::Tippe(const std::string& name, const std::string& text, bool zeichenweise) {
+    const Feldzeiger* feld = Form().maske.Finde(name);
+    if (feld != nullptr && std::get_if<Liste*>(feld) && (*std::get_if<Liste*>(feld))->Combo) {
+        Liste& box = **std::get_if<Liste*>(feld);
+        box.ItemIndex = -1;
+        box.Text = text;
+        Loese_aus(Form(), name, Ereignis::Aenderung);
+        return;
+    }
+    Edit& edit = Editfeld(name);
+    if (edit.ReadOnly) {
+        throw Skriptfehler{"«" + name + "» ist schreibgeschützt"};
+    }
+    if (!zeichenweise || text.empty()) {
+        edit.Text = text;
+        Loese_aus(Form(), name, Ereignis::Aenderung);
+        return;
+    }
+    std::string getippt;
+    for (const std::string& zeichen : Zeichen(text)) {
+        getippt += zeichen;
+        Editfeld(name).Text = getippt;
+        Loese_aus(Form(), name, Ereignis::Aenderung);
+        Loese_aus(Form(), name, Ereignis::Taste, Tastencode(zeichen));
+    }
+}
+
+} // namespace pelmark

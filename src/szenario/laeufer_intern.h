@@ -1,0 +1,63 @@
+#pragma once
+// The runner's state while it replays one script.
+
+#include "form/mainform.h"
+#include "szenario/rekorder.h"
+#include "szenario/skriptzeile.h"
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace pelmark {
+
+namespace fs = std::filesystem;
+
+class Laeufer {
+public:
+    Laeufer(const std::string& skript, std::string standardprogramm, std::ostream& aus);
+
+    ~Laeufer();
+
+    int Lauf();
+
+private:
+    void Zeile(const Skriptzeile& z);
+    void Programm_verb(const Skriptzeile& z);
+    void Datei_verb(const Skriptzeile& z);
+    void Bedien_verb(const Skriptzeile& z);
+    void Pruef_verb(const Skriptzeile& z);
+
+    void Starte();
+    void Schliesse();
+    void Zum_Hauptfenster();
+    void Waehle(const std::string& name, int index);
+    void Klick(const std::string& name);
+    void Tippe(const std::string& name, const std::string& text, bool zeichenweise);
+    void Vergleiche(const std::string& name, const std::string& ist, const std::string& soll);
+    std::string Zustand_von(const std::string& name);
+
+    const fs::path& Kopie();
+    fs::path Pfad(const std::string& text);
+    Mainform& Form();
+    Edit& Editfeld(const std::string& name);
+    std::string Anonym(const std::string& text) const;
+
+    std::string skript_;
+    fs::path skriptordner_;
+    std::string programmquelle_;
+    fs::path kopie_;
+    char dezimal_ = '.';
+    std::ostream& aus_;
+    std::unique_ptr<Rekorder> rekorder_;
+    std::unique_ptr<Mainform> form_;
+    std::optional<Aufgezeichnete_Meldung> letzte_;
+    int fehler_ = 0;
+    int erwartungen_ = 0;
+    int zeilennr_ = 0;
+};
+
+
+} // namespace pelmark
