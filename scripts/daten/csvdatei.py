@@ -38,10 +38,6 @@ def zeile(felder):
 def schreibe(dateiname, kopf, zeilen, verzeichnis=DATEN):
     """Writes heading line and rows; `zeilen` is a list of field lists."""
     texte = [kopf] + [zeile(z) for z in zeilen]
-    for t in texte:
-        if ";" in kopf and t is kopf:
-            pass
-        t.encode("cp1252")  # raises on a character Windows-1252 lacks
     daten = "\r\n".join(texte) + "\r\n"
     pfad = os.path.join(verzeichnis, dateiname)
     with open(pfad, "wb") as f:
