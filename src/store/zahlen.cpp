@@ -305,7 +305,7 @@ std::string Allgemein(Extended wert, char dezimal) {
     Dezimalziffern z = Zerlege(wert, 18);
     Runde_auf(z, 15);
     Streiche_Endnullen(z.ziffern);
-    if (z.exponent >= 15 || z.exponent < -5) {
+    if (z.exponent >= 15 || z.exponent < -4) {
         return Setze_Exponent(z, dezimal, false);
     }
     const int nachkomma = std::max(0, static_cast<int>(z.ziffern.size()) - (z.exponent + 1));
