@@ -7,8 +7,11 @@ Line 0 is a heading that the program skips; the rows follow.
 import os
 
 WURZEL = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
-DATEN = os.path.join(WURZEL, "Daten")
-INFOTABELLEN = os.path.join(WURZEL, "InfoTabellen")
+# PELMARK_DATEN_ZIEL redirects the output (the consistency tests regenerate
+# into a temporary folder and compare with the shipped files).
+_ZIEL = os.environ.get("PELMARK_DATEN_ZIEL")
+DATEN = _ZIEL or os.path.join(WURZEL, "Daten")
+INFOTABELLEN = os.path.join(_ZIEL, "InfoTabellen") if _ZIEL else os.path.join(WURZEL, "InfoTabellen")
 
 FEHLT = "-"  # a value the standard does not give
 
