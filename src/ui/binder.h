@@ -1,0 +1,46 @@
+#pragma once
+// The one binder between the form model and the widgets: every widget whose
+// object name is a control name is bound to that field. Before a handler runs
+// it copies what the user can change into the model; afterwards it writes the
+// model back into the widgets with their signals blocked. It also turns the
+// widgets' signals into the events of the event table.
+
+#include "app/ereignisse.h"
+
+#include <QObject>
+
+#include <functional>
+#include <map>
+#include <string>
+
+class QWidget;
+
+namespace pelmark::ui {
+
+class Binder : public QObject {
+public:
+    using Ausloeser = std::function<void(const std::string& name, Ereignis art, int taste)>;
+
+    Binder(Maske& maske, QWidget* wurzel, Ausloeser ausloeser);
+
+    void Widgets_zu_Modell();
+    void Modell_zu_Widgets();
+
+    // The widget bound to a control name, or nullptr.
+    QWidget* Widget(const std::string& name) const;
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    void Verbinde(const std::string& name, QWidget* widget, const Feldzeiger& feld);
+
+    Maske& maske_;
+    Ausloeser ausloeser_;
+    std::map<std::string, QWidget*> widgets_;
+};
+
+// The key code the handlers see for a Qt key (13 for Enter).
+int Tastencode(int qt_taste);
+
+} // namespace pelmark::ui

@@ -1,0 +1,115 @@
+#include "ui/hauptfenster.h"
+
+#include "app/lebenszyklus.h"
+#include "ui/binder.h"
+#include "ui/infodialog.h"
+#include "ui/qt_umgebung.h"
+#include "ui/seiten/seiten.h"
+
+#include <QCloseEvent>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace pelmark::ui {
+
+Hauptfenster::Hauptfenster(Mainform& form, Qt_Umgebung& umgebung)
+    : form_(form), reiter_(new QTabWidget(this)) {
+    setObjectName(QStringLiteral("Mainform"));
+    setWindowTitle(QStringLiteral("Pelmark - Tabellen für den Rohrbauer"));
+    resize(1042, 731);
+    reiter_->setObjectName(QStringLiteral("PageControl1"));
+    reiter_->setUsesScrollButtons(false);
+    for (int i = 0; i < 10; ++i) {
+        reiter_->addTab(Baue_Seite(i), QString::fromUtf8(Seiten[i].Caption));
+    }
+    auto* anordnung = new QVBoxLayout(this);
+    anordnung->setContentsMargins(4, 4, 4, 4);
+    anordnung->addWidget(reiter_);
+
+    programminfo_ = new Infodialog(this, form_.maske.F_Programminfo,
+                                   QStringLiteral("Programminfo zu Pelmark"), QStringLiteral("OK"),
+                                   QSize(984, 611));
+    geschwindigkeitsinfo_ = new Infodialog(
+        nullptr, form_.maske.F_Geschwindigkeitsinfo,
+        QStringLiteral("Richtwerte für Strömungsgeschwindigkeiten"),
+        QStringLiteral("&Schließen"), QSize(782, 529));
+    geschwindigkeitsinfo_->move(0, 0);
+    for (auto* dialog : {programminfo_, geschwindigkeitsinfo_}) {
+        connect(dialog, &QDialog::finished, this, [this, dialog](int) {
+            dialog->Fenster().Status = Infofenster::Zustand::zu;
+            // The focus comes back to the main window: the activation load runs.
+            Fuehre_aus(FormActivate);
+        });
+    }
+    umgebung.Elternfenster = this;
+    umgebung.Bei_Fenster_zeigen = [this](Infofenster& f, bool modal) {
+        Zeige_Infofenster(f, modal);
+    };
+    umgebung.Bei_Fenster_schliessen = [this](Infofenster& f) { Dialog_fuer(f)->hide(); };
+
+    binder_ = new Binder(form_.maske, this, [this](const std::string& name, Ereignis art,
+                                                   int taste) { Ausloesen(name, art, taste); });
+    FormCreate(form_);
+    binder_->Modell_zu_Widgets();
+}
+
+Hauptfenster::~Hauptfenster() { delete geschwindigkeitsinfo_; }
+
+Infodialog* Hauptfenster::Dialog_fuer(Infofenster& fenster) {
+    return &fenster == &form_.maske.F_Programminfo ? programminfo_ : geschwindigkeitsinfo_;
+}
+
+void Hauptfenster::Zeige_Infofenster(Infofenster& fenster, bool modal) {
+    Infodialog* dialog = Dialog_fuer(fenster);
+    // Becoming the active window loads the document.
+    Infofenster_Activate(form_, fenster);
+    dialog->Zeige_Text();
+    if (modal) {
+        dialog->exec();
+    } else {
+        dialog->show();
+        dialog->raise();
+        dialog->activateWindow();
+    }
+}
+
+void Hauptfenster::Ausloesen(const std::string& name, Ereignis art, int taste) {
+    if (form_.Geschlossen) {
+        return;
+    }
+    binder_->Widgets_zu_Modell();
+    if (art == Ereignis::Klick && Ist_Ende_Knopf(name)) {
+        close();
+        return;
+    }
+    Loese_aus(form_, name, art, taste);
+    binder_->Modell_zu_Widgets();
+}
+
+void Hauptfenster::Fuehre_aus(void (*schritt)(Mainform&)) {
+    binder_->Widgets_zu_Modell();
+    Sicher_ausfuehren(form_, [&] { schritt(form_); });
+    binder_->Modell_zu_Widgets();
+}
+
+void Hauptfenster::showEvent(QShowEvent* ereignis) {
+    QWidget::showEvent(ereignis);
+    if (!gezeigt_) {
+        gezeigt_ = true;
+        // The first activation, once the window is on the screen.
+        QTimer::singleShot(0, this, [this] { Fuehre_aus(FormActivate); });
+        QTimer::singleShot(1000, this, [this] { Fuehre_aus(Timer1Timer); });
+    }
+}
+
+void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
+    if (!form_.Geschlossen) {
+        Fuehre_aus(FormClose);
+    }
+    programminfo_->hide();
+    geschwindigkeitsinfo_->hide();
+    ereignis->accept();
+}
+
+} // namespace pelmark::ui

@@ -1,0 +1,47 @@
+#pragma once
+// The main window: ten tab pages assembled from their builders, the binder,
+// and the dispatcher that runs every handler and writes the model back.
+
+#include "app/ereignisse.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QTabWidget;
+
+namespace pelmark::ui {
+
+class Binder;
+class Infodialog;
+class Qt_Umgebung;
+
+class Hauptfenster : public QWidget {
+public:
+    Hauptfenster(Mainform& form, Qt_Umgebung& umgebung);
+    ~Hauptfenster() override;
+
+    // Runs the handler of that control and event, then writes the model back.
+    void Ausloesen(const std::string& name, Ereignis art, int taste);
+    // Runs a life-cycle step the same way.
+    void Fuehre_aus(void (*schritt)(Mainform&));
+
+    QTabWidget* Reiter() const { return reiter_; }
+
+protected:
+    void showEvent(QShowEvent* ereignis) override;
+    void closeEvent(QCloseEvent* ereignis) override;
+
+private:
+    void Zeige_Infofenster(Infofenster& fenster, bool modal);
+    Infodialog* Dialog_fuer(Infofenster& fenster);
+
+    Mainform& form_;
+    QTabWidget* reiter_;
+    Binder* binder_;
+    Infodialog* programminfo_;
+    Infodialog* geschwindigkeitsinfo_;
+    bool gezeigt_ = false;
+};
+
+} // namespace pelmark::ui

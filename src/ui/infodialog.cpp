@@ -1,0 +1,32 @@
+#include "ui/infodialog.h"
+
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace pelmark::ui {
+
+Infodialog::Infodialog(QWidget* eltern, Infofenster& fenster, const QString& titel,
+                       const QString& knopftext, QSize groesse)
+    : QDialog(eltern), fenster_(fenster), text_(new QTextBrowser(this)) {
+    setWindowTitle(titel);
+    resize(groesse);
+    text_->setObjectName(QStringLiteral("E_Infotext"));
+    text_->setReadOnly(false);
+    auto* knopf = new QPushButton(knopftext, this);
+    knopf->setObjectName(QStringLiteral("BitBtn1"));
+    connect(knopf, &QPushButton::clicked, this, &QDialog::accept);
+    auto* anordnung = new QVBoxLayout(this);
+    anordnung->addWidget(text_);
+    anordnung->addWidget(knopf, 0, Qt::AlignRight);
+}
+
+void Infodialog::Zeige_Text() {
+    QStringList absaetze;
+    for (const auto& absatz : fenster_.E_Infotext.Lines) {
+        absaetze << QString::fromStdString(absatz);
+    }
+    text_->setPlainText(absaetze.join('\n'));
+}
+
+} // namespace pelmark::ui

@@ -1,0 +1,31 @@
+#include "ui/stil.h"
+
+#include "app/stile.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QStyle>
+#include <QStyleFactory>
+
+namespace pelmark::ui {
+
+void Wende_Stil_an(const std::string& name) {
+    const Stilbeschreibung* stil = Finde_Stil(name);
+    if (stil == nullptr) {
+        return;
+    }
+    QString blatt;
+    if (*stil->Ressource != '\0') {
+        QFile datei(QStringLiteral(":/stile/") + QString::fromLatin1(stil->Ressource));
+        if (datei.open(QIODevice::ReadOnly)) {
+            blatt = QString::fromUtf8(datei.readAll());
+        }
+    }
+    if (auto* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
+        QApplication::setStyle(fusion);
+    }
+    qApp->setPalette(QApplication::style()->standardPalette());
+    qApp->setStyleSheet(blatt);
+}
+
+} // namespace pelmark::ui

@@ -1,0 +1,106 @@
+// The main window on the offscreen platform: caption, the ten tabs, the
+// activation load on first show and the error box with its full stop.
+#include "app/lebenszyklus.h"
+#include "ui/hauptfenster.h"
+#include "ui/qt_umgebung.h"
+
+#include <QDir>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <filesystem>
+#include <memory>
+
+using namespace pelmark;
+
+namespace {
+
+// Records message boxes instead of showing them, so no modal box can block a test.
+class Pruef_Umgebung : public ui::Qt_Umgebung {
+public:
+    void Zeige_Meldung(Meldungsart art, const std::string& titel, const std::string& text) override {
+        Meldungen.push_back({art, titel, text});
+    }
+    struct Meldung {
+        Meldungsart Art;
+        std::string Titel;
+        std::string Text;
+    };
+    std::vector<Meldung> Meldungen;
+};
+
+} // namespace
+
+class Hauptfenster_Test : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir ordner;
+    std::string programmdir() const { return ordner.path().toStdString() + "/"; }
+
+    void Kopiere_Testdaten() {
+        namespace fs = std::filesystem;
+        fs::remove_all(ordner.path().toStdString());
+        fs::create_directories(ordner.path().toStdString());
+        for (const char* teil : {"Daten", "InfoTabellen"}) {
+            fs::copy(fs::path(PELMARK_TESTDATEN) / teil, fs::path(programmdir()) / teil,
+                     fs::copy_options::recursive);
+        }
+    }
+
+private slots:
+    void init() { Kopiere_Testdaten(); }
+
+    void Titel_und_zehn_Reiter() {
+        Pruef_Umgebung umgebung;
+        auto form = std::make_unique<Mainform>(umgebung, programmdir(), '.');
+        ui::Hauptfenster fenster(*form, umgebung);
+        QCOMPARE(fenster.windowTitle(), QStringLiteral("Pelmark - Tabellen für den Rohrbauer"));
+        const QStringList erwartet = {"Maße Rohrteile", "Maße Armaturen", "Maße Lager",
+                                      "Maße Profile", "Optionen", "Konstruktionsdaten",
+                                      "Dehnung, Durchfluss, Dampftafel", "Tabellen", "Formeln",
+                                      "Massumwandlung"};
+        QCOMPARE(fenster.Reiter()->count(), 10);
+        for (int i = 0; i < 10; ++i) {
+            QCOMPARE(fenster.Reiter()->tabText(i), erwartet[i]);
+        }
+        QCOMPARE(fenster.Reiter()->widget(7)->objectName(), QStringLiteral("TS_Tabellen"));
+        QCOMPARE(fenster.Reiter()->currentIndex(), 0);
+    }
+
+    void erstes_Zeigen_laedt_die_Tabellen() {
+        Pruef_Umgebung umgebung;
+        auto form = std::make_unique<Mainform>(umgebung, programmdir(), '.');
+        ui::Hauptfenster fenster(*form, umgebung);
+        QVERIFY(form->Speicher.Din_Rohre.Zeilen.empty());
+        fenster.show();
+        QTRY_VERIFY(!form->Speicher.Din_Rohre.Zeilen.empty());
+        QCOMPARE(form->Dezimal, ',');
+        QVERIFY(umgebung.Meldungen.empty());
+        fenster.close();
+        QVERIFY(form->Geschlossen);
+        QCOMPARE(form->Dezimal, '.');
+        QVERIFY(QFile::exists(ordner.path() + "/Daten/Style.INI"));
+    }
+
+    void fehlende_Datei_zeigt_Fehlerbox_mit_Punkt() {
+        QFile::remove(ordner.path() + "/Daten/Lager.CSV");
+        Pruef_Umgebung umgebung;
+        auto form = std::make_unique<Mainform>(umgebung, programmdir(), '.');
+        ui::Hauptfenster fenster(*form, umgebung);
+        fenster.show();
+        QTRY_COMPARE(umgebung.Meldungen.size(), size_t{1});
+        const auto& meldung = umgebung.Meldungen.front();
+        QCOMPARE(meldung.Art, Meldungsart::fehler);
+        QCOMPARE(meldung.Titel, std::string("Pelmark"));
+        const std::string anfang = "Datei " + programmdir() + "Daten/Lager.CSV kann nicht geöffnet werden. ";
+        QVERIFY2(meldung.Text.rfind(anfang, 0) == 0, meldung.Text.c_str());
+        QCOMPARE(meldung.Text.back(), '.');
+        QVERIFY(form->Speicher.Din_Rohre.Zeilen.empty()); // nothing parsed
+        fenster.close();
+    }
+};
+
+QTEST_MAIN(Hauptfenster_Test)
+#include "hauptfenster_test.moc"
