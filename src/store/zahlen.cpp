@@ -165,10 +165,11 @@ std::string Setze_Festkomma(const Dezimalziffern& z, int stellen, char dezimal) 
     }
     bruch.resize(static_cast<size_t>(stellen), '0');
     std::string text;
+    text.reserve(ganz.size() + bruch.size() + 2);
     if (z.negativ && !(Alles_null(ganz) && Alles_null(bruch))) {
-        text = "-";
+        text.push_back('-');
     }
-    text += ganz;
+    text.append(ganz);
     if (stellen > 0) {
         text += dezimal;
         text += bruch;
@@ -178,7 +179,7 @@ std::string Setze_Festkomma(const Dezimalziffern& z, int stellen, char dezimal) 
 
 // d,ddddE+x: the digits as mantissa, exponent without leading zeros.
 std::string Setze_Exponent(const Dezimalziffern& z, char dezimal, bool mit_plus) {
-    std::string text = z.negativ ? "-" : "";
+    std::string text(z.negativ ? 1 : 0, '-');
     text += z.ziffern.empty() ? '0' : z.ziffern[0];
     if (z.ziffern.size() > 1) {
         text += dezimal;
@@ -288,7 +289,7 @@ std::string Festkomma(Extended wert, int stellen, char dezimal) {
     }
     Dezimalziffern z = Zerlege(wert, 18);
     if (wert == 0) {
-        z.ziffern = "0";
+        z.ziffern.assign(1, '0');
         z.exponent = 0;
     }
     Runde_auf(z, z.exponent + 1 + stellen);
@@ -318,7 +319,7 @@ std::string Fuenfstellig(Extended wert, char dezimal) {
     }
     Dezimalziffern z = Zerlege(wert, 18);
     if (wert == 0) {
-        z.ziffern = "0";
+        z.ziffern.assign(1, '0');
         z.exponent = 0;
     }
     Runde_auf(z, 5);
