@@ -1,5 +1,6 @@
 #include "store/zahlen.h"
 
+#include "store/dezimalziffern.h"
 #include "store/fehler.h"
 #include "store/text.h"
 
@@ -76,64 +77,6 @@ size_t Ueberspringe_Leerzeichen(std::string_view s, size_t pos) {
         ++pos;
     }
     return pos;
-}
-
-// A value's significant decimal digits: wert = 0.ziffern * 10^(exponent + 1).
-struct Dezimalziffern {
-    bool negativ = false;
-    std::string ziffern; // first digit is the leading one
-    int exponent = 0;    // decimal exponent of the first digit
-};
-
-Dezimalziffern Zerlege(Extended wert, int stellen) {
-    char puffer[64];
-    const auto [ende, fehler] =
-        std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::scientific,
-                      stellen - 1);
-    (void)fehler;
-    Dezimalziffern z;
-    const char* p = puffer;
-    if (*p == '-') {
-        z.negativ = true;
-        ++p;
-    }
-    for (; p < ende && *p != 'e'; ++p) {
-        if (Ist_Ziffer(*p)) {
-            z.ziffern += *p;
-        }
-    }
-    if (p < ende) {
-        std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), ende, z.exponent);
-    }
-    return z;
-}
-
-// Keeps the first 'anzahl' digits, rounding half away from zero by the next
-// digit; a carry adds a leading digit and raises the exponent.
-void Runde_auf(Dezimalziffern& z, int anzahl) {
-    if (anzahl < 0) {
-        z.ziffern.clear();
-        return;
-    }
-    if (anzahl >= static_cast<int>(z.ziffern.size())) {
-        z.ziffern.append(static_cast<size_t>(anzahl) - z.ziffern.size(), '0');
-        return;
-    }
-    const bool auf = z.ziffern[static_cast<size_t>(anzahl)] >= '5';
-    z.ziffern.resize(static_cast<size_t>(anzahl));
-    if (!auf) {
-        return;
-    }
-    int i = anzahl - 1;
-    for (; i >= 0 && z.ziffern[static_cast<size_t>(i)] == '9'; --i) {
-        z.ziffern[static_cast<size_t>(i)] = '0';
-    }
-    if (i >= 0) {
-        ++z.ziffern[static_cast<size_t>(i)];
-    } else {
-        z.ziffern.insert(z.ziffern.begin(), '1');
-        ++z.exponent;
-    }
 }
 
 bool Alles_null(const std::string& ziffern) {
