@@ -231,10 +231,6 @@ std::string Festkomma(Extended wert, int stellen, char dezimal) {
         return Nicht_endlich(wert);
     }
     Dezimalziffern z = Zerlege(wert, 18);
-    if (wert == 0) {
-        z.ziffern.assign(1, '0');
-        z.exponent = 0;
-    }
     Runde_auf(z, z.exponent + 1 + stellen);
     return Setze_Festkomma(z, stellen, dezimal);
 }
@@ -261,10 +257,6 @@ std::string Fuenfstellig(Extended wert, char dezimal) {
         return Nicht_endlich(wert);
     }
     Dezimalziffern z = Zerlege(wert, 18);
-    if (wert == 0) {
-        z.ziffern.assign(1, '0');
-        z.exponent = 0;
-    }
     Runde_auf(z, 5);
     if (wert < 0.000001L || wert > 1000000.0L) {
         return Setze_Exponent(z, dezimal, true);
