@@ -15,14 +15,14 @@ namespace pelmark {
 
 namespace {
 
-constexpr int Hoechste_Spalte = 100;
+constexpr int Spalten_hoechstens = 100;
 
 // Writes field c of the line into cell (c, zeile) for every column of the grid.
 void Verteile_Zeile(TEStringGrid& g, std::string_view zeile, int zeilennr) {
     size_t anfang = 0;
     bool ende = false;
     for (int c = 0; c < g.ColCount(); ++c) {
-        if (c > Hoechste_Spalte) {
+        if (c >= Spalten_hoechstens) {
             Bereichsfehler();
         }
         if (ende) {
