@@ -10,7 +10,7 @@ namespace pelmark {
 namespace {
 
 constexpr std::int64_t Minuten_pro_Tag = 1440;
-constexpr int Tage_bis_1899_12_30 = 693594; // days from 1 January of year 1
+constexpr int Tage_bis_1899_12_30 = 693593; // 1 January of year 1 being day 0
 
 bool Gregorianisches_Schaltjahr(int jahr) {
     return jahr % 4 == 0 && (jahr % 100 != 0 || jahr % 400 == 0);
