@@ -11,6 +11,7 @@
 
 #include "form/maske.h"
 #include "form/umgebung.h"
+#include "media/jpeg.h"
 #include "store/tabellenspeicher.h"
 
 #include <cstdint>
@@ -61,6 +62,7 @@ struct Mainform {
 
     bool Timer1_aktiv = false;
     std::string DLG_Bild_Laden_Ordner;
+    Jpegbild jpegImg; // the picture of the page "Formeln"
     bool Geschlossen = false;
 };
 
