@@ -1,25 +1,144 @@
 #include "app/auswahllisten.h"
 
 #include "app/handler.h"
+#include "calc/anzeigen.h"
+#include "components/aktualisieren.h"
+#include "components/profile.h"
+#include "store/text.h"
+#include "store/zahlen.h"
+
+#include <array>
 
 namespace pelmark {
 
-void Init_Anzeige(Mainform&) {}
+namespace {
 
-void LB_AD1Click(Mainform&) {}
-void LB_AD2Click(Mainform&) {}
-void LB_Armaturen_NWClick(Mainform&) {}
-void LB_Armaturen_PNClick(Mainform&) {}
-void LB_Lager_NWClick(Mainform&) {}
-void LB_DN1Click(Mainform&) {}
-void LB_DN2Click(Mainform&) {}
-void LB_NWClick(Mainform&) {}
-void LB_PNClick(Mainform&) {}
-void LB_WD_ReiheClick(Mainform&) {}
-void LB_RadiusClick(Mainform&) {}
-void RB_DIN_RohrClick(Mainform&) {}
-void RB_ANSI_RohrClick(Mainform&) {}
-void LB_ProfilartClick(Mainform&) {}
-void LB_ProfilClick(Mainform&) {}
+// The tables that fill the standard's lists: pipe, elbow and flange table.
+struct Listentabellen {
+    const Tabelle& Rohre;
+    const Tabelle& Boegen;
+    const Tabelle& Flansche;
+};
+
+void Waehle_Eintrag(Liste& liste, int index) {
+    liste.ItemIndex = index >= 0 && index < liste.Count() ? index : -1;
+}
+
+void Leere_Listen(Maske& m) {
+    const std::array<Liste*, 16> listen = {
+        &m.LB_PN,           &m.LB_PN1,      &m.LB_PN2,    &m.LB_AD1,
+        &m.LB_AD2,          &m.LB_DN1,      &m.LB_DN2,    &m.LB_Armaturen_NW,
+        &m.LB_Armaturen_PN, &m.LB_Lager_NW, &m.LB_Profil, &m.LB_Profilart,
+        &m.LB_Radius,       &m.LB_WD_Reihe, &m.LB_NW,     &m.LB_Temperatur};
+    for (Liste* liste : listen) {
+        liste->Clear();
+    }
+}
+
+// Row 0 of columns erste, erste + schritt, ... up to the table's column count.
+void Fuelle_aus_Kopfzeile(Liste& liste, const Tabelle& t, int erste, int schritt) {
+    for (int c = erste; c <= t.Spaltenanz - 1; c += schritt) {
+        liste.Add(t.Inhalt(c, 0));
+    }
+}
+
+// Column 0 of the data rows 1 .. n - 2 (n the line count of the file).
+void Fuelle_aus_Spalte0(Liste& liste, const Tabelle& t) {
+    for (int r = 1; r <= t.Anzahl_Zeilen() - 2; ++r) {
+        liste.Add(t.Inhalt(0, r));
+    }
+}
+
+void Fuelle_Normlisten(Mainform& f, const Listentabellen& t) {
+    auto& m = f.maske;
+    // One pressure stage per group of seven flange columns.
+    for (Liste* liste : {&m.LB_PN, &m.LB_Armaturen_PN, &m.LB_PN1, &m.LB_PN2}) {
+        Fuelle_aus_Kopfzeile(*liste, t.Flansche, 0, 7);
+        Waehle_Eintrag(*liste, 0);
+    }
+    Fuelle_aus_Kopfzeile(m.LB_Radius, t.Boegen, 1, 1);
+    Waehle_Eintrag(m.LB_Radius, 1);
+    Fuelle_aus_Kopfzeile(m.LB_WD_Reihe, t.Rohre, 2, 1);
+    Waehle_Eintrag(m.LB_WD_Reihe, 0);
+    const std::array<Liste*, 6> nennweiten = {&m.LB_AD1, &m.LB_AD2,          &m.LB_DN1,
+                                              &m.LB_DN2, &m.LB_Armaturen_NW, &m.LB_Lager_NW};
+    for (int r = 1; r <= t.Rohre.Anzahl_Zeilen() - 2; ++r) {
+        for (Liste* liste : nennweiten) {
+            liste->Add(t.Rohre.Inhalt(0, r));
+        }
+    }
+    for (Liste* liste : nennweiten) {
+        Waehle_Eintrag(*liste, 0);
+    }
+    Aktualisieren_Anzeige(f);
+}
+
+void Fuelle_Profillisten(Mainform& f) {
+    auto& m = f.maske;
+    for (const Profilart& art : Profilarten()) {
+        m.LB_Profilart.Add(art.Listentext);
+    }
+    Waehle_Eintrag(m.LB_Profilart, 0);
+    Profilliste_fuellen(f, f.Speicher.Winkel_Gleichschenkelig);
+}
+
+void Fuelle_Isolierlisten(Mainform& f) {
+    auto& m = f.maske;
+    const Tabelle& iso = f.Speicher.Isolierung;
+    Fuelle_aus_Kopfzeile(m.LB_Temperatur, iso, 1, 1);
+    Waehle_Eintrag(m.LB_Temperatur, 0);
+    Fuelle_aus_Spalte0(m.LB_NW, iso);
+    Waehle_Eintrag(m.LB_NW, 0);
+}
+
+// The grid's fixed top row shows file line 1 (the captions), the rows below
+// it the materials; file line 0 is not shown.
+void Fuelle_Materialgitter(Mainform& f) {
+    const Tabelle& material = f.Speicher.Material;
+    TEStringGrid& grid = f.maske.SG_Material.Grid;
+    grid.Row = 1;
+    grid.SetRowCount(material.Anzahl_Zeilen() - 1);
+    grid.SetColCount(material.Spaltenanz);
+    Stringarray felder;
+    for (int n = 1; n <= material.Anzahl_Zeilen() - 1; ++n) {
+        CSV_Stringtrennung(material.Zeilen[static_cast<size_t>(n)], material.Spaltenanz, felder);
+        for (int c = 0; c < material.Spaltenanz; ++c) {
+            grid.SetCell(c, n - 1, felder[static_cast<size_t>(c)]);
+        }
+    }
+}
+
+} // namespace
+
+void Init_Anzeige(Mainform& f) {
+    auto& m = f.maske;
+    f.Art = 1;
+    if (!m.RB1.Checked) {
+        // Switching the support count back to "2" runs its click handler.
+        m.Radio_ein(m.RB1);
+        RB1Click(f);
+    }
+    Leere_Listen(m);
+    const Tabellenspeicher& s = f.Speicher;
+    if (m.RB_DIN_Rohr.Checked) {
+        Fuelle_Normlisten(f, {s.Din_Rohre, s.DIN_Boegen, s.DIN_Flansche});
+    }
+    if (m.RB_ANSI_Rohr.Checked) {
+        Fuelle_Normlisten(f, {s.ANSI_Rohre, s.ANSI_Boegen, s.ANSI_Flansche});
+    }
+    Fuelle_Profillisten(f);
+    m.E_Isolierdicke1.Text = "0";
+    m.E_Isolierdicke2.Text = "0";
+    Fuelle_Isolierlisten(f);
+    m.E_Isolierdicke.Text = "40";
+    m.E_Beruehrungsschutzisolierung.Text = "40";
+    m.E_Gamma.Text = "1";
+    m.E_Winddruck.Text = Festkomma(f.Winddruck, 2, f.Dezimal);
+    Fuelle_Materialgitter(f);
+    Material_uebernehmen(f);
+    Anzeige_Profilwerte(f);
+    Anzeige_Konstruktionsdaten(f);
+    Anzeige_Rohrdehnung(f);
+}
 
 } // namespace pelmark

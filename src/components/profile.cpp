@@ -1,0 +1,97 @@
+#include "components/profile.h"
+
+#include "components/aktualisieren.h"
+#include "components/schritte.h"
+#include "media/bmp.h"
+
+#include <filesystem>
+
+namespace pelmark {
+
+namespace {
+
+constexpr std::array<Profilart, 9> Katalog_Profile = {{
+    {"Gleichschenkeliger Winkel", &Tabellenspeicher::Winkel_Gleichschenkelig, "Winkel_G.bmp",
+     "Winkel_Gleichschenkelig"},
+    {"Ungleichschenkeliger Winkel", &Tabellenspeicher::Winkel_Ungleichschenkelig, "Winkel_U.bmp",
+     "Winkel_Ungleichschenkelig"},
+    {"U_Stahl", &Tabellenspeicher::U_Stahl, "U_Stahl.bmp", "U_Stahl"},
+    {"I-Träger", &Tabellenspeicher::I_Stahl, "I_Stahl.bmp", "I_Stahl"},
+    {"IPE-Träger", &Tabellenspeicher::IPE, "IPE.bmp", "IPE-Träger"},
+    {"HEA-Träger", &Tabellenspeicher::HEA, "HEA.bmp", "HEA-Träger"},
+    {"HEB-Träger", &Tabellenspeicher::HEB, "HEB.bmp", "HEB-Träger"},
+    {"HEM-Träger", &Tabellenspeicher::HEM, "HEM.bmp", "HEM-Träger"},
+    {"Gleichschenkeliger T-Träger", &Tabellenspeicher::T_Stahl_G, "T_Stahl_G.bmp",
+     "Gleichschenkeliger T-Träger"},
+}};
+
+// Weight in kg of one metre of steel (7.85 kg/dm³) per cm² of area.
+constexpr Extended Gewicht_je_cm2 = 0.785L;
+
+void Bild_laden(Mainform& f, const Profilart& art) {
+    const std::filesystem::path pfad = f.Datendir + art.Bilddatei;
+    const Bmp_Groesse groesse = Bmp_Groesse_aus_Datei(pfad);
+    f.maske.P_Profilart = Bild{Pfadtext(pfad), groesse.Breite, groesse.Hoehe};
+}
+
+} // namespace
+
+const std::array<Profilart, 9>& Profilarten() {
+    return Katalog_Profile;
+}
+
+const Profilart* Profilart_an(int position) {
+    return position >= 0 && position < static_cast<int>(Katalog_Profile.size())
+               ? &Katalog_Profile[static_cast<size_t>(position)]
+               : nullptr;
+}
+
+void Profilliste_fuellen(Mainform& f, const Tabelle& tabelle) {
+    auto& liste = f.maske.LB_Profil;
+    liste.Clear();
+    // Row 0 is a second heading; the last line of the file is a section too.
+    for (int r = 1; r <= tabelle.Anzahl_Zeilen() - 2; ++r) {
+        liste.Add(tabelle.Inhalt(0, r));
+    }
+    liste.ItemIndex = liste.Count() > 0 ? 0 : -1;
+    f.maske.L_Profil.Caption = tabelle.Inhalt(0, 1);
+}
+
+void Profilschritt(Mainform& f) {
+    const Profilart* art = Profilart_an(f.maske.LB_Profilart.ItemIndex);
+    if (art == nullptr) {
+        // No kind chosen (the list is being refilled): picture and caption
+        // stay as they are.
+        f.maske.LB_Profil.Clear();
+        return;
+    }
+    Bild_laden(f, *art);
+    f.maske.L_Profilart.Caption = art->Beschriftung;
+    Profilliste_fuellen(f, f.Speicher.*(art->Tabelle_));
+}
+
+void Anzeige_Profilwerte(Mainform& f) {
+    const Profilart* art = Profilart_an(f.maske.LB_Profilart.ItemIndex);
+    if (art == nullptr) {
+        return;
+    }
+    auto& m = f.maske;
+    const Matrix& t = (f.Speicher.*(art->Tabelle_)).Inhalt;
+    const int r = m.LB_Profil.ItemIndex + 1;
+    // The table keeps Wmin before Imax, although the page shows Imax first.
+    m.E_Wmax.Text = t(1, r);
+    m.E_Wmin.Text = t(2, r);
+    m.E_Imax.Text = t(3, r);
+    m.E_Imin.Text = t(4, r);
+    m.E_A.Text = t(5, r);
+    m.E_Gew.Text = Festkomma(Zelle_zu_Zahl(t(5, r), f.Dezimal) * Gewicht_je_cm2, 1, f.Dezimal);
+    m.E_b.Text = t(6, r);
+    m.E_h.Text = t(7, r);
+    m.E_s.Text = t(8, r);
+    m.E_t.Text = t(9, r);
+    m.E_w.Text = t(10, r);
+    m.E_d.Text = t(11, r);
+    m.L_Profil.Caption = t(0, r);
+}
+
+} // namespace pelmark
