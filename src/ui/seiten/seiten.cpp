@@ -1,28 +1,22 @@
 #include "ui/seiten/seiten.h"
 
-#include "form/maske.h"
-
-#include <QVBoxLayout>
-#include <QWidget>
-
 namespace pelmark::ui {
 
-namespace {
-// The panel of each page, in tab order.
-constexpr const char* Panels[10] = {
-    "P_Rohre",       "P_Armaturen",  "P_Unterstuetzungen", "P_Profile1", "P_Grundeinstellungen",
-    "P_Abstaende",   "P_Rohrdehnung", "P_Tabellen",        "P_Graphik",  "P_Massumwandlung",
-};
-} // namespace
-
 QWidget* Baue_Seite(int index) {
-    auto* seite = new QWidget;
-    seite->setObjectName(QString::fromLatin1(Seiten[index].Name));
-    auto* panel = new QWidget(seite);
-    panel->setObjectName(QString::fromLatin1(Panels[index]));
-    auto* anordnung = new QVBoxLayout(seite);
-    anordnung->addWidget(panel);
-    return seite;
+    using Bauer = QWidget* (*)();
+    static constexpr Bauer bauer[10] = {
+        Baue_Seite_Rohrteile,
+        Baue_Seite_Armaturen,
+        Baue_Seite_Lager,
+        Baue_Seite_Profile,
+        Baue_Seite_Optionen,
+        Baue_Seite_Konstruktionsdaten,
+        Baue_Seite_Dehnung,
+        Baue_Seite_Tabellen,
+        Baue_Seite_Formeln,
+        Baue_Seite_Massumwandlung,
+    };
+    return bauer[index]();
 }
 
 } // namespace pelmark::ui

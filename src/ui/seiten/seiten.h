@@ -1,12 +1,23 @@
 #pragma once
-// The ten tab pages, each built in its own function; every widget carries the
+// The ten tab pages, each built in its own file; every widget carries the
 // name of its control as object name, so the binder finds it.
 
 class QWidget;
 
 namespace pelmark::ui {
 
-// Builds the page with that index (0..9, tab order) with its panel.
+// Builds the page with that index (0..9, tab order).
 QWidget* Baue_Seite(int index);
+
+QWidget* Baue_Seite_Rohrteile();
+QWidget* Baue_Seite_Armaturen();
+QWidget* Baue_Seite_Lager();
+QWidget* Baue_Seite_Profile();
+QWidget* Baue_Seite_Optionen();
+QWidget* Baue_Seite_Konstruktionsdaten();
+QWidget* Baue_Seite_Dehnung();
+QWidget* Baue_Seite_Tabellen();
+QWidget* Baue_Seite_Formeln();
+QWidget* Baue_Seite_Massumwandlung();
 
 } // namespace pelmark::ui
