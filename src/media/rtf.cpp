@@ -1,6 +1,7 @@
 #include "media/rtf.h"
 
 #include "store/textdatei.h"
+#include "store/utf8.h"
 
 #include <cctype>
 #include <charconv>
@@ -21,21 +22,6 @@ bool Ist_Ziel(std::string_view wort) {
     return false;
 }
 
-void Haenge_an(std::string& ziel, char32_t z) {
-    std::string u;
-    if (z < 0x80) {
-        u += static_cast<char>(z);
-    } else if (z < 0x800) {
-        u += static_cast<char>(0xC0 | (z >> 6));
-        u += static_cast<char>(0x80 | (z & 0x3F));
-    } else {
-        u += static_cast<char>(0xE0 | (z >> 12));
-        u += static_cast<char>(0x80 | ((z >> 6) & 0x3F));
-        u += static_cast<char>(0x80 | (z & 0x3F));
-    }
-    ziel += u;
-}
-
 struct Leser {
     std::string_view rtf;
     size_t pos = 0;
@@ -53,7 +39,7 @@ struct Leser {
             --ueberspringen;
             return;
         }
-        Haenge_an(absaetze.back(), z);
+        Haenge_Utf8_an(absaetze.back(), z);
     }
 
     void Steuerwort() {

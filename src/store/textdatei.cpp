@@ -1,6 +1,7 @@
 #include "store/textdatei.h"
 
 #include "store/fehler.h"
+#include "store/utf8.h"
 
 #include <array>
 #include <cerrno>
@@ -19,55 +20,6 @@ constexpr std::array<char32_t, 32> cp1252_hoch = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-void Haenge_Utf8_an(std::string& ziel, char32_t z) {
-    if (z < 0x80) {
-        ziel += static_cast<char>(z);
-    } else if (z < 0x800) {
-        ziel += static_cast<char>(0xC0 | (z >> 6));
-        ziel += static_cast<char>(0x80 | (z & 0x3F));
-    } else if (z < 0x10000) {
-        ziel += static_cast<char>(0xE0 | (z >> 12));
-        ziel += static_cast<char>(0x80 | ((z >> 6) & 0x3F));
-        ziel += static_cast<char>(0x80 | (z & 0x3F));
-    } else {
-        ziel += static_cast<char>(0xF0 | (z >> 18));
-        ziel += static_cast<char>(0x80 | ((z >> 12) & 0x3F));
-        ziel += static_cast<char>(0x80 | ((z >> 6) & 0x3F));
-        ziel += static_cast<char>(0x80 | (z & 0x3F));
-    }
-}
-
-constexpr char32_t Ersatzzeichen = 0xFFFD;
-
-// Reads one code point from UTF-8 at pos, advancing pos; broken sequences give U+FFFD.
-char32_t Naechstes_Utf8(std::string_view s, size_t& pos) {
-    const auto b0 = static_cast<unsigned char>(s[pos++]);
-    if (b0 < 0x80) {
-        return b0;
-    }
-    int folge = 0;
-    char32_t z = 0;
-    if ((b0 & 0xE0) == 0xC0) {
-        folge = 1;
-        z = b0 & 0x1F;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        folge = 2;
-        z = b0 & 0x0F;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        folge = 3;
-        z = b0 & 0x07;
-    } else {
-        return Ersatzzeichen;
-    }
-    for (int i = 0; i < folge; ++i) {
-        if (pos >= s.size() || (static_cast<unsigned char>(s[pos]) & 0xC0) != 0x80) {
-            return Ersatzzeichen;
-        }
-        z = (z << 6) | (static_cast<unsigned char>(s[pos++]) & 0x3F);
-    }
-    return z;
-}
 
 std::string Utf8_bereinigt(std::string_view s) {
     std::string ergebnis;
