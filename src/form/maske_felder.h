@@ -153,7 +153,7 @@
 
 #define PELMARK_SEITE_OPTIONEN(F) \
     F(Edit, E_Winddruck, Edit::Eingabe()) \
-    F(Gitter, SG_Material, Gitter{}) \
+    F(Gitter, SG_Material, Gitter::Ohne_feste_Spalte()) \
     F(Liste, CB_Style, Liste::Combobox()) \
     F(Beschriftung, Label55, Beschriftung::Text("Aktueller Windowsstyle:")) \
     F(Beschriftung, L_Style, Beschriftung::Name()) \
@@ -229,7 +229,7 @@
     F(Liste, DriveComboBox1, Liste::Combobox()) \
     F(Ordnerliste, DirectoryListBox1, Ordnerliste{}) \
     F(Ordnerliste, FileListBox1, Ordnerliste{"", {}, -1, "*.CSV"}) \
-    F(Gitter, SG_Tabellen, Gitter{}) \
+    F(Gitter, SG_Tabellen, Gitter::Ohne_feste_Spalte()) \
     F(Knopf, B_Speichern, Knopf{}) \
     F(Schalter, CB_Edit, Schalter{false, false, ""}) \
     F(Knopf, BitBtn9, Knopf{})

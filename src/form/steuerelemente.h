@@ -68,8 +68,15 @@ struct Textblock {
 };
 
 // String grid.
+// String grid; both grids of the window have a fixed top row and no fixed column.
 struct Gitter {
     TEStringGrid Grid;
+
+    static Gitter Ohne_feste_Spalte() {
+        Gitter g;
+        g.Grid.FixedCols = 0;
+        return g;
+    }
 };
 
 // Picture: the file it shows and its size in pixels.
