@@ -1,0 +1,62 @@
+// One click on a nominal size of the pipe page (the nominal-size link, the
+// refresh of the dimension pages and the two calculation displays) and a full
+// Init_Anzeige, both on the shipped tables.
+#include "app/auswahllisten.h"
+#include "app/handler.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+
+using namespace pelmark;
+
+namespace {
+
+class Stille_Umgebung : public Umgebung {
+  public:
+    void Zeige_Meldung(Meldungsart, const std::string&, const std::string&) override {}
+    void Stil_anwenden(const std::string&) override {}
+    void Zeige_Fenster(Infofenster&, bool) override {}
+    void Schliesse_Fenster(Infofenster&) override {}
+    std::optional<std::string> Datei_waehlen(const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    std::vector<std::string> Laufwerke() override { return {"/"}; }
+};
+
+std::unique_ptr<Mainform> Geladenes_Formular(Stille_Umgebung& umgebung) {
+    auto f = std::make_unique<Mainform>(umgebung, "/tmp/", '.');
+    f->Dezimal = ',';
+    f->Winddruck = 1100;
+    const auto daten = std::filesystem::path(PELMARK_TESTDATEN) / ".." / ".." / "Daten";
+    f->Datendir = daten.lexically_normal().string() + "/";
+    Lade_Tabellen(f->Speicher, f->Datendir);
+    Init_Anzeige(*f);
+    return f;
+}
+
+void BM_Klick_LB_AD1(benchmark::State& state) {
+    Stille_Umgebung umgebung;
+    auto f = Geladenes_Formular(umgebung);
+    int index = 0;
+    for (auto _ : state) {
+        f->maske.LB_AD1.ItemIndex = index;
+        LB_AD1Click(*f);
+        index = (index + 1) % f->maske.LB_AD1.Count();
+        benchmark::DoNotOptimize(f->maske.E_L_Bogen45.Text.data());
+    }
+}
+BENCHMARK(BM_Klick_LB_AD1)->Unit(benchmark::kMicrosecond);
+
+void BM_Init_Anzeige(benchmark::State& state) {
+    Stille_Umgebung umgebung;
+    auto f = Geladenes_Formular(umgebung);
+    for (auto _ : state) {
+        Init_Anzeige(*f);
+        benchmark::DoNotOptimize(f->maske.E_DA1.Text.data());
+    }
+}
+BENCHMARK(BM_Init_Anzeige)->Unit(benchmark::kMicrosecond);
+
+} // namespace
