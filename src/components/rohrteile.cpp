@@ -1,5 +1,6 @@
 #include "components/schritte.h"
 
+#include "store/gleitkomma.h"
 #include "store/mathe.h"
 #include "store/text.h"
 
@@ -40,7 +41,9 @@ bool Fehlt(Extended wert) {
 }
 
 std::string Laenge(const Mainform& f, Extended wert, int stellen) {
-    return Festkomma(wert, stellen, f.Dezimal);
+    // Two huge read-back values can overflow their sum: the platform reports
+    // that instead of showing an infinite length.
+    return Festkomma(gk::pruefe(wert), stellen, f.Dezimal);
 }
 
 void Rohrteile_eintragen(Mainform& f, const Normtabellen& t, const Auswahl& a) {

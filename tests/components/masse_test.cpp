@@ -1,6 +1,7 @@
 // The read-back rule and the lengths computed from the read-back values:
 // elbow to tee, elbow and tee to flange, bolts and stud bolts.
 #include "components/schritte.h"
+#include "store/fehler.h"
 #include "szenario/rekorder.h"
 
 #include <gtest/gtest.h>
@@ -128,6 +129,25 @@ TEST(Verbundlaengen, Jeder_Wert_fehlt_fuer_sich) {
         EXPECT_EQ(m.E_L_T_Stueck_Fl.Text, fall.T_Fl) << name;
         EXPECT_EQ(m.E_L_Bogen45.Text, fall.Bogen45) << name;
     }
+}
+
+TEST(Verbundlaengen, Ueberlauf_endet_am_Schritt) {
+    Formular t;
+    auto& m = t.f->maske;
+    m.E_Radius_Bogen.Text = "1e4932";
+    m.E_T_BL_a.Text = "50";
+    m.E_Flanschhoehe.Text = "1e4932";
+    m.E_L_Bg_Fl.Text = "alt";
+    m.E_Blattbreite.Text = "20";
+    m.E_Schr_Dm.Text = "16";
+    try {
+        t.Berechne(false);
+        ADD_FAILURE() << "no overflow";
+    } catch (const Fehler& fehler) {
+        EXPECT_STREQ(fehler.what(), meldung::Ueberlauf);
+    }
+    EXPECT_EQ(m.E_L_Bg_T.Text.substr(0, 3), "100");
+    EXPECT_EQ(m.E_L_Bg_Fl.Text, "alt");
 }
 
 } // namespace
