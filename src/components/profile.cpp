@@ -3,6 +3,7 @@
 #include "components/aktualisieren.h"
 #include "components/schritte.h"
 #include "media/bmp.h"
+#include "store/textdatei.h"
 
 #include <filesystem>
 
