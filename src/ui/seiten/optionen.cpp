@@ -31,7 +31,7 @@ QTableWidget* Materialgitter(QWidget* eltern) {
     gitter->setSelectionBehavior(QAbstractItemView::SelectRows);
     gitter->setSelectionMode(QAbstractItemView::SingleSelection);
     gitter->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    gitter->setMinimumSize(7 * 140 + 4 + 18, 300);
+    gitter->setMinimumSize(7 * 140 + 2, 300);
     return gitter;
 }
 
