@@ -5,8 +5,12 @@
 #include "app/lebenszyklus.h"
 #include "ui/hauptfenster.h"
 #include "ui/qt_umgebung.h"
+#include "ui/stil.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -115,9 +119,11 @@ class Seiten_B_Test : public QObject {
     }
 
     QString Text(const Edit& feld) const { return QString::fromStdString(feld.Text); }
+    std::string m_Stil() const { return form->maske.L_Style.Caption; }
 
   private slots:
     void initTestCase() {
+        Q_INIT_RESOURCE(pelmark); // the styles, from the static library
         namespace fs = std::filesystem;
         for (const char* teil : {"Daten", "InfoTabellen"}) {
             fs::copy(fs::path(PELMARK_TESTDATEN) / teil, fs::path(programmdir()) / teil,
@@ -156,6 +162,117 @@ class Seiten_B_Test : public QObject {
                  treffer.front()->metaObject()->className());
     }
 
+    void Eingaben_und_Ausgaben_zeigen_das_Modell() {
+        const auto& m = form->maske;
+        for (const auto* feld : {&m.E_Winddruck, &m.E_Isolierdicke, &m.E_Gamma, &m.E_Dehnung_L,
+                                 &m.E_Menge, &m.E_Dampfdruck, &m.E_Anz_Quellmass}) {
+            QVERIFY(!feld->Text.empty());
+        }
+        QCOMPARE(Widget<QLineEdit>("E_Winddruck")->text(), Text(m.E_Winddruck));
+        QCOMPARE(Widget<QLineEdit>("E_Isolierdicke")->text(), Text(m.E_Isolierdicke));
+        QCOMPARE(Widget<QLineEdit>("E_Gamma")->text(), Text(m.E_Gamma));
+        QCOMPARE(Widget<QLineEdit>("E_Dehnung_DL")->text(), Text(m.E_Dehnung_DL));
+        QCOMPARE(Widget<QLineEdit>("E_Anz_Zielmass")->text(), Text(m.E_Anz_Zielmass));
+        QVERIFY(!Widget<QLineEdit>("E_Dampfdruck")->isReadOnly());
+        QVERIFY(Widget<QLineEdit>("E_Dampftemperatur")->isReadOnly());
+        QCOMPARE(Widget<QLabel>("L_Wert_V")->text(), QString::fromStdString(m.L_Wert_V.Caption));
+        QCOMPARE(Widget<QLabel>("L_Quelle")->text(), QString::fromStdString(m.L_Quelle.Caption));
+        QCOMPARE(Widget<QLabel>("Memo2")->text(),
+                 QStringLiteral("Achtung!!\nDie Berechnung berücksichtigt keine Belastungen durch\n"
+                                "Leitungsgewicht, Innendruck, Windkräfte, Erdbeben etc."));
+    }
+
+    void Listen_zeigen_Eintraege_und_Auswahl_data() {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"LB_DN1", "LB_DN2", "LB_PN1", "LB_PN2", "LB_NW", "LB_Temperatur",
+                                 "LB_Massart", "LB_Quellmass", "LB_Zielmass", "FileListBox1"}) {
+            QTest::newRow(name) << QString::fromLatin1(name);
+        }
+    }
+
+    void Listen_zeigen_Eintraege_und_Auswahl() {
+        QFETCH(QString, name);
+        const Feldzeiger* feld = form->maske.Finde(name.toStdString());
+        QVERIFY(feld != nullptr);
+        std::vector<std::string> eintraege;
+        int index = -1;
+        if (auto* liste = std::get_if<Liste*>(feld)) {
+            eintraege = (*liste)->Items;
+            index = (*liste)->ItemIndex;
+        } else {
+            eintraege = std::get<Ordnerliste*>(*feld)->Items;
+            index = std::get<Ordnerliste*>(*feld)->ItemIndex;
+        }
+        auto* widget = Widget<QListWidget>(name.toLatin1().constData());
+        QVERIFY(!eintraege.empty());
+        QCOMPARE(widget->count(), static_cast<int>(eintraege.size()));
+        QCOMPARE(widget->item(0)->text(), QString::fromStdString(eintraege.front()));
+        QCOMPARE(widget->currentRow(), index);
+    }
+
+    void Stilwahl_zeigt_die_Stile() {
+        const auto& wahl = form->maske.CB_Style;
+        auto* box = Widget<QComboBox>("CB_Style");
+        QVERIFY(wahl.Count() > 1);
+        QCOMPARE(box->count(), wahl.Count());
+        QCOMPARE(box->currentIndex(), wahl.ItemIndex);
+        QCOMPARE(Widget<QLabel>("L_Style")->text(), QString::fromStdString(m_Stil()));
+        QCOMPARE(Widget<QPushButton>("B_Programminfo")->toolTip(),
+                 QStringLiteral("Info über Programm und Autor"));
+    }
+
+    void Materialgitter_zeigt_ganze_Zeilen() {
+        const TEStringGrid& g = form->maske.SG_Material.Grid;
+        auto* gitter = Widget<QTableWidget>("SG_Material");
+        QVERIFY(g.RowCount() > 1);
+        QCOMPARE(gitter->rowCount(), g.RowCount());
+        QCOMPARE(gitter->columnCount(), 7);
+        QCOMPARE(gitter->item(1, 0)->text(), QString::fromStdString(g.Cell(0, 1)));
+        QVERIFY(gitter->item(0, 0)->font().bold());
+        QVERIFY(!gitter->item(1, 0)->font().bold());
+        QCOMPARE(gitter->selectionBehavior(), QAbstractItemView::SelectRows);
+        QCOMPARE(gitter->editTriggers(), QAbstractItemView::NoEditTriggers);
+        QVERIFY(gitter->horizontalHeader()->isHidden() && gitter->verticalHeader()->isHidden());
+    }
+
+    void freie_Tabelle_erscheint_nach_dem_Zeitgeber() {
+        const TEStringGrid& g = form->maske.SG_Tabellen.Grid;
+        auto* gitter = Widget<QTableWidget>("SG_Tabellen");
+        QTRY_VERIFY_WITH_TIMEOUT(g.RowCount() > 2, 3000);
+        QCOMPARE(gitter->rowCount(), g.RowCount());
+        QCOMPARE(gitter->item(2, 0)->text(), QString::fromStdString(g.Cell(0, 2)));
+        QVERIFY(!Widget<QCheckBox>("CB_Edit")->isChecked());
+    }
+
+    void Fix_Knoepfe_bilden_zwei_Gruppen() {
+        fenster->Reiter()->setCurrentIndex(6);
+        auto* menge = Widget<QRadioButton>("RB_Q");
+        auto* weite = Widget<QRadioButton>("RB_Id");
+        auto* druck = Widget<QRadioButton>("RB_Druck_Fix");
+        QVERIFY(druck->isChecked());
+        QVERIFY(!menge->isChecked() && !weite->isChecked());
+        QTest::mouseClick(menge, Qt::LeftButton);
+        QVERIFY(menge->isChecked());
+        QVERIFY(druck->isChecked());
+        QTest::mouseClick(weite, Qt::LeftButton);
+        QVERIFY(weite->isChecked() && !menge->isChecked());
+        QVERIFY(form->maske.RB_Id.Checked);
+        QVERIFY(Widget<QRadioButton>("RB1")->isChecked());
+    }
+
+    void Umrechnungsbild_rechnet_um() {
+        fenster->Reiter()->setCurrentIndex(9);
+        Widget<QListWidget>("LB_Zielmass")->setCurrentRow(1);
+        auto* betrag = Widget<QLineEdit>("E_Anz_Quellmass");
+        betrag->setText(QStringLiteral("2"));
+        QTest::mouseClick(Widget<QLabel>("Image30"), Qt::LeftButton);
+        QCOMPARE(form->maske.E_Anz_Quellmass.Text, std::string("2"));
+        QCOMPARE(form->maske.LB_Zielmass.ItemIndex, 1);
+        QVERIFY(form->maske.E_Anz_Zielmass.Text.rfind("2000", 0) == 0);
+        QCOMPARE(Widget<QLineEdit>("E_Anz_Zielmass")->text(), Text(form->maske.E_Anz_Zielmass));
+        QCOMPARE(Widget<QLabel>("Image30")->size(), QSize(125, 127));
+    }
+
     void Seiten_passen_ins_Fenster() {
         for (int i = 4; i < 10; ++i) {
             const QSize noetig = fenster->Reiter()->widget(i)->minimumSizeHint();
@@ -165,6 +282,28 @@ class Seiten_B_Test : public QObject {
                                     .arg(noetig.width())
                                     .arg(noetig.height())));
         }
+    }
+
+    // With PELMARK_SEITENBILDER set to a folder, saves a picture of every page
+    // in two styles, to look at the layout.
+    void Seitenbilder() {
+        const QString ziel = qEnvironmentVariable("PELMARK_SEITENBILDER");
+        if (ziel.isEmpty()) {
+            QSKIP("PELMARK_SEITENBILDER not set");
+        }
+        for (const char* stil : {"Luna", "Windows10 Dark"}) {
+            ui::Wende_Stil_an(stil);
+            for (int i = 4; i < 10; ++i) {
+                fenster->Reiter()->setCurrentIndex(i);
+                QApplication::processEvents();
+                const QString datei = QStringLiteral("%1/seite%2_%3.png")
+                                          .arg(ziel)
+                                          .arg(i + 1)
+                                          .arg(QString::fromLatin1(stil).remove(' '));
+                QVERIFY(fenster->grab().save(datei));
+            }
+        }
+        fenster->Reiter()->setCurrentIndex(0);
     }
 };
 

@@ -49,6 +49,7 @@ QLineEdit* Zeile(QGridLayout* raster, int zeile, const QString& caption, const c
 QLineEdit* Zeile_auf_Skizze(QWidget* skizze, QPoint ort, const QString& caption, const char* name,
                             const QString& einheit, int breite) {
     auto* streifen = new QWidget(skizze);
+    streifen->setObjectName(QStringLiteral("Skizzenzeile"));
     auto* anordnung = new QHBoxLayout(streifen);
     anordnung->setContentsMargins(0, 0, 0, 0);
     anordnung->setSpacing(3);

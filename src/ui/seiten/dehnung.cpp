@@ -20,6 +20,7 @@ using namespace hilfen_b;
 // "caption value unit" laid over the sketch, for a value shown as a label.
 void Wert_auf_Skizze(QWidget* skizze, QPoint ort, const QString& caption, const char* name) {
     auto* streifen = new QWidget(skizze);
+    streifen->setObjectName(QStringLiteral("Skizzenzeile"));
     auto* anordnung = new QHBoxLayout(streifen);
     anordnung->setContentsMargins(0, 0, 0, 0);
     anordnung->setSpacing(4);
@@ -43,7 +44,8 @@ QLabel* Dehnungsskizze(QWidget* eltern) {
     auto* skizze = Skizze("I_Rohrdehnung", QStringLiteral(":/skizzen/b_rohrdehnung.svg"),
                           QSize(640, 440), eltern);
     // The drawing is black on white in every style.
-    skizze->setStyleSheet(QStringLiteral("QLabel { color: #000000; background: transparent; }"));
+    skizze->setStyleSheet(QStringLiteral("QLabel { color: #000000; background: transparent; } "
+                                         "QWidget#Skizzenzeile { background: transparent; }"));
     const QString m = QStringLiteral("[m]");
     Zeile_auf_Skizze(skizze, {60, 141}, QString(), "E_Dehnung_L", m)->setReadOnly(false);
     Zeile_auf_Skizze(skizze, {150, 30}, QString(), "E_Dehnung_DL", QStringLiteral("[mm]"));
@@ -56,9 +58,9 @@ QLabel* Dehnungsskizze(QWidget* eltern) {
     Zeile_auf_Skizze(skizze, {420, 165}, l1, "E_Z_L1", m)->setReadOnly(false);
     Zeile_auf_Skizze(skizze, {468, 68}, lmin, "E_Z_Lmin", m);
     Zeile_auf_Skizze(skizze, {468, 98}, lmax, "E_z_Lmax", m);
-    Zeile_auf_Skizze(skizze, {28, 401}, l1, "E_Winkel_L1", m)->setReadOnly(false);
-    Zeile_auf_Skizze(skizze, {178, 285}, lmin, "E_Winkel_Lmin", m);
-    Zeile_auf_Skizze(skizze, {178, 315}, lmax, "E_Winkel_Lmax", m);
+    Zeile_auf_Skizze(skizze, {38, 401}, l1, "E_Winkel_L1", m)->setReadOnly(false);
+    Zeile_auf_Skizze(skizze, {192, 285}, lmin, "E_Winkel_Lmin", m);
+    Zeile_auf_Skizze(skizze, {192, 315}, lmax, "E_Winkel_Lmax", m);
     Zeile_auf_Skizze(skizze, {430, 406}, l1, "E_U_L1", m)->setReadOnly(false);
     Zeile_auf_Skizze(skizze, {498, 310}, lmin, "E_U_Lmin", m);
     return skizze;

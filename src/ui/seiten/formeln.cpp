@@ -16,6 +16,7 @@ QWidget* Baue_Seite_Formeln() {
     auto* bild = new QLabel(panel);
     bild->setObjectName(QStringLiteral("Image1"));
     bild->setScaledContents(true);
+    bild->setFrameShape(QFrame::StyledPanel);
     bild->setFixedSize(1000, 631);
     raster->addWidget(bild, 0, 0, 1, 3, Qt::AlignLeft | Qt::AlignTop);
     raster->addWidget(hilfen_b::Knopf("B_Graphik_laden", panel, QStringLiteral("Graphik laden")), 1,
