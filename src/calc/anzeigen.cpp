@@ -2,7 +2,6 @@
 
 namespace pelmark {
 
-void Material_uebernehmen(Mainform&) {}
 void Anzeige_Konstruktionsdaten(Mainform&) {}
 void Anzeige_Rohrdehnung(Mainform&) {}
 
