@@ -47,14 +47,18 @@ QLineEdit* Zeile(QGridLayout* raster, int zeile, const QString& caption, const c
 }
 
 QLineEdit* Zeile_auf_Skizze(QWidget* skizze, QPoint ort, const QString& caption, const char* name,
-                            const QString& einheit, int breite) {
+                            const QString& einheit, int breite, int titelbreite) {
     auto* streifen = new QWidget(skizze);
+    // A white strip that breaks the dimension line under it.
     streifen->setObjectName(QStringLiteral("Skizzenzeile"));
+    streifen->setAttribute(Qt::WA_StyledBackground);
     auto* anordnung = new QHBoxLayout(streifen);
     anordnung->setContentsMargins(0, 0, 0, 0);
     anordnung->setSpacing(3);
     if (!caption.isEmpty()) {
-        anordnung->addWidget(Beschriftung(caption, streifen));
+        auto* titel = Beschriftung(caption, streifen);
+        titel->setMinimumWidth(titelbreite);
+        anordnung->addWidget(titel);
     }
     auto* feld = Feld(name, streifen);
     feld->setFixedWidth(breite);

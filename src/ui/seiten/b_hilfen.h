@@ -30,9 +30,11 @@ QGroupBox* Gruppe(const QString& titel, const char* name, QWidget* eltern, QGrid
 QLineEdit* Zeile(QGridLayout* raster, int zeile, const QString& caption, const char* name,
                  const QString& einheit = QString(), int spalte = 0);
 
-// "caption [field] unit" as one small strip laid over a sketch at `ort`.
+// "caption [field] unit" as one small strip laid over a sketch at `ort`; the
+// caption takes at least `titelbreite` pixels, so rows one above the other
+// line up.
 QLineEdit* Zeile_auf_Skizze(QWidget* skizze, QPoint ort, const QString& caption, const char* name,
-                            const QString& einheit, int breite = 64);
+                            const QString& einheit, int breite = 64, int titelbreite = 0);
 
 // A button named after its control; the page's "ENDE" button by default.
 QPushButton* Knopf(const char* name, QWidget* eltern, const QString& text = QStringLiteral("ENDE"));

@@ -21,6 +21,7 @@ using namespace hilfen_b;
 void Wert_auf_Skizze(QWidget* skizze, QPoint ort, const QString& caption, const char* name) {
     auto* streifen = new QWidget(skizze);
     streifen->setObjectName(QStringLiteral("Skizzenzeile"));
+    streifen->setAttribute(Qt::WA_StyledBackground);
     auto* anordnung = new QHBoxLayout(streifen);
     anordnung->setContentsMargins(0, 0, 0, 0);
     anordnung->setSpacing(4);
@@ -45,7 +46,7 @@ QLabel* Dehnungsskizze(QWidget* eltern) {
                           QSize(640, 440), eltern);
     // The drawing is black on white in every style.
     skizze->setStyleSheet(QStringLiteral("QLabel { color: #000000; background: transparent; } "
-                                         "QWidget#Skizzenzeile { background: transparent; }"));
+                                         "QWidget#Skizzenzeile { background: #ffffff; }"));
     const QString m = QStringLiteral("[m]");
     Zeile_auf_Skizze(skizze, {60, 141}, QString(), "E_Dehnung_L", m)->setReadOnly(false);
     Zeile_auf_Skizze(skizze, {150, 30}, QString(), "E_Dehnung_DL", QStringLiteral("[mm]"));
@@ -55,14 +56,15 @@ QLabel* Dehnungsskizze(QWidget* eltern) {
     const QString l1 = QStringLiteral("L1:");
     const QString lmin = QStringLiteral("Lmin:");
     const QString lmax = QStringLiteral("Lmax:");
+    const int titel = skizze->fontMetrics().horizontalAdvance(lmax) + 2;
     Zeile_auf_Skizze(skizze, {420, 165}, l1, "E_Z_L1", m)->setReadOnly(false);
-    Zeile_auf_Skizze(skizze, {468, 68}, lmin, "E_Z_Lmin", m);
-    Zeile_auf_Skizze(skizze, {468, 98}, lmax, "E_z_Lmax", m);
-    Zeile_auf_Skizze(skizze, {38, 401}, l1, "E_Winkel_L1", m)->setReadOnly(false);
-    Zeile_auf_Skizze(skizze, {192, 285}, lmin, "E_Winkel_Lmin", m);
-    Zeile_auf_Skizze(skizze, {192, 315}, lmax, "E_Winkel_Lmax", m);
+    Zeile_auf_Skizze(skizze, {468, 68}, lmin, "E_Z_Lmin", m, 64, titel);
+    Zeile_auf_Skizze(skizze, {468, 98}, lmax, "E_z_Lmax", m, 64, titel);
+    Zeile_auf_Skizze(skizze, {30, 401}, l1, "E_Winkel_L1", m)->setReadOnly(false);
+    Zeile_auf_Skizze(skizze, {180, 285}, lmin, "E_Winkel_Lmin", m, 64, titel);
+    Zeile_auf_Skizze(skizze, {180, 315}, lmax, "E_Winkel_Lmax", m, 64, titel);
     Zeile_auf_Skizze(skizze, {430, 406}, l1, "E_U_L1", m)->setReadOnly(false);
-    Zeile_auf_Skizze(skizze, {498, 310}, lmin, "E_U_Lmin", m);
+    Zeile_auf_Skizze(skizze, {498, 310}, lmin, "E_U_Lmin", m, 64, titel);
     return skizze;
 }
 
