@@ -282,6 +282,28 @@ class Seiten_B_Test : public QObject {
         QCOMPARE(Widget<QLabel>("Image30")->size(), QSize(125, 127));
     }
 
+    void Formelbild_oben_links_und_gestreckt() {
+        auto* bild = Widget<QLabel>("Image1");
+        QCOMPARE(bild->size(), QSize(1000, 631));
+        QVERIFY(bild->hasScaledContents());
+        QCOMPARE(bild->parentWidget()->objectName(), QStringLiteral("P_Graphik"));
+        QCOMPARE(bild->pos(), QPoint(0, 0));
+        QCOMPARE(Widget<QPushButton>("B_Graphik_laden")->text(), QStringLiteral("Graphik laden"));
+    }
+
+    void Ende_Knoepfe_data() {
+        QTest::addColumn<QString>("name");
+        for (const char* name :
+             {"B_Ende", "BitBtn8", "BitBtn10", "BitBtn9", "BitBtn4", "BitBtn5"}) {
+            QTest::newRow(name) << QString::fromLatin1(name);
+        }
+    }
+
+    void Ende_Knoepfe() {
+        QFETCH(QString, name);
+        QCOMPARE(Widget<QPushButton>(name.toLatin1().constData())->text(), QStringLiteral("ENDE"));
+    }
+
     void Seiten_passen_ins_Fenster() {
         for (int i = 4; i < 10; ++i) {
             const QSize noetig = fenster->Reiter()->widget(i)->minimumSizeHint();
