@@ -2,7 +2,6 @@
 
 namespace pelmark {
 
-void Anzeige_Konstruktionsdaten(Mainform&) {}
 void Anzeige_Rohrdehnung(Mainform&) {}
 
 } // namespace pelmark

@@ -1,0 +1,87 @@
+#include "calc/abstand.h"
+#include "calc/anzeigen.h"
+#include "calc/gewichte.h"
+#include "calc/stuetzweite.h"
+
+#include "store/zahlen.h"
+
+#include <array>
+
+namespace pelmark {
+
+namespace {
+
+// A decimal number from the field, or the fallback, which the field then shows.
+double Lies_mit_Ersatz(Edit& feld, double ersatz, const char* ersatztext) {
+    const auto wert = Lies_Zahl_streng(feld.Text);
+    if (wert) {
+        return static_cast<double>(*wert);
+    }
+    feld.Text = ersatztext;
+    return ersatz;
+}
+
+struct Lasten {
+    double m_L, m_F, m_I, W_i, W_u;
+};
+
+std::string Zwei_Stellen(const Mainform& f, double wert) {
+    return Festkomma(wert, 2, f.Dezimal);
+}
+
+Lasten Gewichte_zeigen(Mainform& f, double D, double s, double t, double gamma) {
+    auto& m = f.maske;
+    Lasten l{};
+    l.m_L = masse_Leitung_rechnen(D, s, f.Gamma_Rohr_Traeger);
+    l.m_F = masse_Fuellung_rechnen(D, s, gamma);
+    l.m_I = masse_Isolierung_rechnen(D, t);
+    const double summe = l.m_L + l.m_F + l.m_I;
+    l.W_i = Windlast_rechnen(D, t, f.Winddruck);
+    l.W_u = Windlast_rechnen(D, 0, f.Winddruck);
+    m.E_Masse_Ltg.Text = Zwei_Stellen(f, l.m_L);
+    m.E_Masse_Fuellung.Text = Zwei_Stellen(f, l.m_F);
+    m.E_Masse_Isolierung.Text = Zwei_Stellen(f, l.m_I);
+    m.E_Gesammtmasse.Text = Zwei_Stellen(f, summe);
+    m.E_Windlast_isoliert.Text = Zwei_Stellen(f, l.W_i);
+    m.E_Windlast_unisoliert.Text = Zwei_Stellen(f, l.W_u);
+    return l;
+}
+
+// Empty and filled, bare and insulated; a span search that reaches its bound
+// shows "-".
+void Stuetzweiten_zeigen(Mainform& f, double D, double s, const Lasten& l) {
+    auto& m = f.maske;
+    struct Fall {
+        Edit& feld;
+        double M;
+        double W;
+    };
+    const std::array<Fall, 4> faelle = {{
+        {m.E_Stuetzweite_leer_unisoliert, l.m_L, l.W_u},
+        {m.E_Stuetzweite_leer_isoliert, l.m_L + l.m_I, l.W_i},
+        {m.E_Stuetzweite_voll_unisoliert, l.m_L + l.m_F, l.W_u},
+        {m.E_Stuetzweite_Voll_isoliert, l.m_L + l.m_F + l.m_I, l.W_i},
+    }};
+    for (const Fall& fall : faelle) {
+        const double q = Centimetergewicht(fall.M, fall.W);
+        const auto L = stuetzweite(f.Art, D / 10, s / 10, q, f.e_Modul);
+        fall.feld.Text = L ? Zwei_Stellen(f, *L) : "-";
+    }
+}
+
+} // namespace
+
+void Anzeige_Konstruktionsdaten(Mainform& f) {
+    auto& m = f.maske;
+    Abstand_und_Isolierung_zeigen(f);
+    m.E_NW.Text = m.LB_AD1.Auswahltext();
+    m.E_Wd.Text = m.E_WD1.Text;
+    const double s = Lies_mit_Ersatz(m.E_Wd, 0.1, "0");
+    const double t = Lies_mit_Ersatz(m.E_Isolierdicke, 0, "0");
+    const double gamma = Lies_mit_Ersatz(m.E_Gamma, 1, "1");
+    const double D = static_cast<double>(Zelle_zu_Zahl(m.E_DA1.Text, f.Dezimal));
+    const Lasten l = Gewichte_zeigen(f, D, s, t, gamma);
+    Stuetzweiten_zeigen(f, D, s, l);
+}
+
+} // namespace pelmark
