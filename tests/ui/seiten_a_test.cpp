@@ -23,6 +23,12 @@
 #include <filesystem>
 #include <memory>
 
+// The themes sit in the static ui library; name their initialiser so a
+// style can be applied for the pictures.
+static void Stile_einbinden() {
+    Q_INIT_RESOURCE(pelmark);
+}
+
 using namespace pelmark;
 
 namespace {
@@ -175,8 +181,50 @@ class Seiten_A_Test : public QObject {
                                        "Baulänge a",   "Baulänge b",
                                        "Baulänge",     "Länge",
                                        "Info",         "ENDE"};
-        for (const auto& text : rohrteile) {
-            QTest::addRow("Rohrteile %s", qPrintable(text)) << 0 << text;
+        const QStringList armaturen = {"Armaturen mit Flanschanschluss",
+                                       "Nennweite",
+                                       "Nenndruck",
+                                       "Normal",
+                                       "Regelventil",
+                                       "kurze BL",
+                                       "lange BL",
+                                       "Zwischenfl.",
+                                       "Flanschgeh.",
+                                       "mit Kegel",
+                                       "mit Klappe"};
+        const QStringList lager = {"Bezeichnung:",        "Höhe h:",
+                                   "Breite b / i:",       "Breite b:",
+                                   "Einsatzbereich:",     "Für Leitungen:",
+                                   "GL01, FL01, FP01",    "GL02, FL02, FP03",
+                                   "GL03, FL03, FP03",    "GL04, FL04, FP04",
+                                   "GL05, FL05   FP05",   "GL06, FL06   FP06",
+                                   "GL12, FL012   FP12",  "GL13, FL013  FP13",
+                                   "Anlagenverrohrung",   "Rohrbrückenverrohrung",
+                                   "Anlagen u. RBR-Ver.", "Edelstahlleitungen",
+                                   "C-Stahlleitungen",    "C u. Edel - Stahlltg."};
+        const QStringList profile = {"Profilauswahl",
+                                     "Profilart",
+                                     "Abmessungen",
+                                     "b:",
+                                     "h:",
+                                     "s:",
+                                     "t:",
+                                     "w:",
+                                     "d:",
+                                     "Statische Werte",
+                                     "Wmax [cm 3]:",
+                                     "Imax [cm 4 ]:",
+                                     "Wmin [cm 3]:",
+                                     "Imin [cm 4]:",
+                                     "Sonstige Werte",
+                                     "Fläche [cm 2]:",
+                                     "Gewicht [kg]:"};
+        const QStringList* seiten[4] = {&rohrteile, &armaturen, &lager, &profile};
+        for (int seite = 0; seite < 4; ++seite) {
+            for (const auto& text : *seiten[seite]) {
+                QTest::addRow("Seite %d %s", seite + 1, qPrintable(text)) << seite << text;
+            }
+            QTest::addRow("Seite %d ENDE", seite + 1) << seite << QStringLiteral("ENDE");
         }
     }
     void feste_Beschriftungen() {
@@ -198,8 +246,17 @@ class Seiten_A_Test : public QObject {
                                      << "DIN 2616";
         QTest::newRow("Kappe") << "Image6"
                                << "DIN 2617";
-        for (const char* name : {"Image7", "Image8", "Image9"}) {
-            QTest::newRow(name) << name << QString();
+        for (int i = 7; i <= 17; ++i) {
+            const QByteArray name = "Image" + QByteArray::number(i);
+            QTest::newRow(name.constData()) << QString::fromLatin1(name) << QString();
+        }
+        const char* const lager[8] = {
+            "GL01, FL01, FP01",  "GL02, FL02, FP03",  "GL03, FL03, FP03",   "GL04, FL04, FP04",
+            "GL05, FL05   FP05", "GL06, FL06   FP06", "GL12, FL012   FP12", "GL13, FL013  FP13"};
+        for (int i = 0; i < 8; ++i) {
+            const QByteArray name = "Image" + QByteArray::number(18 + i);
+            QTest::newRow(name.constData())
+                << QString::fromLatin1(name) << QString::fromUtf8(lager[i]);
         }
     }
     void Skizzen_mit_Hinweisen() {
@@ -233,6 +290,48 @@ class Seiten_A_Test : public QObject {
         QVERIFY(Widget<QRadioButton>("RB_DIN_Rohr")->isChecked());
         QVERIFY(!Widget<QRadioButton>("RB_ANSI_Rohr")->isChecked());
         QCOMPARE(Widget<QLabel>("L_Schr_dm")->text(), QStringLiteral("mm"));
+    }
+
+    void Armaturen_zeigen_Reihe_und_Baulaenge() {
+        const auto& m = form->maske;
+        QVERIFY(m.L_Ventil.Caption != "Baulg");
+        QCOMPARE(Widget<QLabel>("L_Ventil")->text(), QString::fromStdString(m.L_Ventil.Caption));
+        QCOMPARE(Widget<QLineEdit>("E_Schieber_Lang")->text(),
+                 QString::fromStdString(m.E_Schieber_Lang.Text));
+        QCOMPARE(Widget<QLineEdit>("E_Y_Siebe")->text(), QString::fromStdString(m.E_Y_Siebe.Text));
+        QCOMPARE(Widget<QListWidget>("LB_Armaturen_PN")->count(), m.LB_Armaturen_PN.Count());
+        const QString notiz = Widget<QLabel>("Memo1")->text();
+        QCOMPARE(notiz.split('\n').size(), 10);
+        QVERIFY(notiz.startsWith(QStringLiteral("Gegenüberstellung alte mit neuen Baureihen\nF1")));
+    }
+
+    void Lager_zeigen_Hoehen_und_Breiten() {
+        const auto& m = form->maske;
+        QVERIFY(m.E_h_01.Text != "E_h_01");
+        QCOMPARE(Widget<QLineEdit>("E_h_01")->text(), QString::fromStdString(m.E_h_01.Text));
+        QCOMPARE(Widget<QLineEdit>("E_i_02")->text(), QStringLiteral("-")); // first size
+        QCOMPARE(Widget<QLineEdit>("E_b_FP13")->text(), QString::fromStdString(m.E_b_FP13.Text));
+        QCOMPARE(Widget<QLineEdit>("E_h_FP05")->toolTip(), QStringLiteral("FP05"));
+        // a nominal size chosen on the support page reaches the pipe page
+        Widget<QListWidget>("LB_Lager_NW")->setCurrentRow(2);
+        QCOMPARE(Widget<QListWidget>("LB_AD1")->currentRow(), 2);
+        QCOMPARE(Widget<QLineEdit>("E_i_02")->text(), QString::fromStdString(m.E_b_01.Text));
+    }
+
+    void Profile_zeigen_Bild_Art_und_Werte() {
+        const auto& m = form->maske;
+        QCOMPARE(Widget<QListWidget>("LB_Profilart")->count(), 9);
+        QCOMPARE(Widget<QLineEdit>("E_Wmax")->text(), QString::fromStdString(m.E_Wmax.Text));
+        QCOMPARE(Widget<QLabel>("L_Profil")->text(), QString::fromStdString(m.L_Profil.Caption));
+        Widget<QListWidget>("LB_Profilart")->setCurrentRow(6);
+        QCOMPARE(Widget<QLabel>("L_Profilart")->text(), QStringLiteral("HEB-Träger"));
+        QCOMPARE(Widget<QListWidget>("LB_Profil")->count(), m.LB_Profil.Count());
+        QCOMPARE(Widget<QLineEdit>("E_Gew")->text(), QString::fromStdString(m.E_Gew.Text));
+        auto* bild = Widget<QLabel>("P_Profilart");
+        QVERIFY(!bild->pixmap().isNull());
+        // drawn from the top left corner of its area, cut off at 100 x 100
+        QCOMPARE(bild->pos(), QPoint(1, 1));
+        QCOMPARE(bild->parentWidget()->size(), QSize(102, 102));
     }
 
     void Normwechsel_schaltet_die_Radioknoepfe_um() {
@@ -275,8 +374,12 @@ class Seiten_A_Test : public QObject {
         }
         const QString stil = qEnvironmentVariable("PELMARK_SEITENBILDER_STIL");
         if (!stil.isEmpty()) {
+            Stile_einbinden();
             ui::Wende_Stil_an(stil.toStdString());
         }
+        auto* groessen = Widget<QListWidget>("LB_AD1");
+        groessen->setCurrentRow(std::min(15, groessen->count() - 1));
+        Widget<QListWidget>("LB_Profilart")->setCurrentRow(6);
         for (int seite = 0; seite < 4; ++seite) {
             fenster->Reiter()->setCurrentIndex(seite);
             QVERIFY(
