@@ -66,21 +66,14 @@ const Steuerelement steuerelemente[] = {
 };
 #undef PELMARK_ZEILE
 
-// The widget class that shows a control of that kind.
-const char* Widgetklasse(const QString& art) {
-    if (art == "Edit") {
-        return "QLineEdit";
-    }
-    if (art == "Liste") {
-        return "QListWidget";
-    }
-    if (art == "Schalter") {
-        return "QRadioButton";
-    }
-    if (art == "Knopf") {
-        return "QPushButton";
-    }
-    return "QLabel"; // Beschriftung, Textblock, Bild
+// The widget class that shows a control of that kind; labels show
+// captions, text blocks and pictures.
+QString Widgetklasse(const QString& art) {
+    static const QMap<QString, QString> klassen = {{"Edit", "QLineEdit"},
+                                                   {"Liste", "QListWidget"},
+                                                   {"Schalter", "QRadioButton"},
+                                                   {"Knopf", "QPushButton"}};
+    return klassen.value(art, QStringLiteral("QLabel"));
 }
 
 QStringList Texte_der_Seite(QWidget* seite) {
@@ -127,6 +120,7 @@ class Seiten_A_Test : public QObject {
         fenster = std::make_unique<ui::Hauptfenster>(*form, *umgebung);
         fenster->show();
         QTRY_VERIFY(!form->maske.LB_AD1.Items.empty());
+        QVERIFY(umgebung->Meldungen.empty());
     }
 
     QWidget* Seite(int index) const { return fenster->Reiter()->widget(index); }
@@ -158,7 +152,8 @@ class Seiten_A_Test : public QObject {
         QFETCH(int, seite);
         const auto gefunden = Seite(seite)->findChildren<QWidget*>(name);
         QCOMPARE(gefunden.size(), 1);
-        QCOMPARE(gefunden.front()->metaObject()->className(), Widgetklasse(art));
+        QCOMPARE(QString::fromLatin1(gefunden.front()->metaObject()->className()),
+                 Widgetklasse(art));
         QVERIFY2(gefunden.front()->isVisibleTo(Seite(seite)), qPrintable(name));
     }
 
@@ -345,12 +340,20 @@ class Seiten_A_Test : public QObject {
 
     void Werte_passen_in_ihre_Felder_data() {
         QTest::addColumn<int>("seite");
+        QTest::addColumn<bool>("ansi");
         for (int seite = 0; seite < 4; ++seite) {
-            QTest::addRow("Seite %d", seite + 1) << seite;
+            QTest::addRow("Seite %d DIN", seite + 1) << seite << false;
+            QTest::addRow("Seite %d ANSI", seite + 1) << seite << true;
         }
     }
     void Werte_passen_in_ihre_Felder() {
         QFETCH(int, seite);
+        QFETCH(bool, ansi);
+        if (ansi) {
+            QTest::mouseClick(Widget<QRadioButton>("RB_ANSI_Rohr"), Qt::LeftButton);
+        }
+        auto* groessen = Widget<QListWidget>("LB_AD1");
+        groessen->setCurrentRow(groessen->count() - 1); // the largest size has the widest values
         fenster->Reiter()->setCurrentIndex(seite);
         for (auto* feld : Seite(seite)->findChildren<QLineEdit*>()) {
             const int platz = feld->contentsRect().width() - 6;
@@ -387,7 +390,12 @@ class Seiten_A_Test : public QObject {
         }
     }
 
-    void Seiten_passen_ins_Fenster_data() { Werte_passen_in_ihre_Felder_data(); }
+    void Seiten_passen_ins_Fenster_data() {
+        QTest::addColumn<int>("seite");
+        for (int seite = 0; seite < 4; ++seite) {
+            QTest::addRow("Seite %d", seite + 1) << seite;
+        }
+    }
     void Seiten_passen_ins_Fenster() {
         QFETCH(int, seite);
         fenster->Reiter()->setCurrentIndex(seite);
