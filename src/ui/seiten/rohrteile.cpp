@@ -131,7 +131,7 @@ QWidget* Auswahlspalte(QWidget* eltern) {
     raster->addWidget(Liste_mit_Titel(Titel("Nenndruck"), "LB_PN", QSize(120, 110), spalte), 1, 2);
     raster->addWidget(Liste_mit_Titel(Titel("Radius"), "LB_Radius", QSize(120, 110), spalte), 2, 2);
     raster->addWidget(
-        Liste_mit_Titel(Titel("Wanddickenreihe"), "LB_WD_Reihe", QSize(292, 120), spalte), 3, 0, 1,
+        Liste_mit_Titel(Titel("Wanddickenreihe"), "LB_WD_Reihe", QSize(292, 134), spalte), 3, 0, 1,
         3);
     raster->addWidget(Rohrblock(spalte), 4, 0, 1, 3);
     auto* knoepfe = new QHBoxLayout;
