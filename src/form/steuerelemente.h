@@ -72,9 +72,11 @@ struct Textblock {
 struct Gitter {
     TEStringGrid Grid;
 
-    static Gitter Ohne_feste_Spalte() {
+    static Gitter Ohne_feste_Spalte(int spaltenbreite = 64) {
         Gitter g;
         g.Grid.FixedCols = 0;
+        g.Grid.DefaultColWidth = spaltenbreite;
+        g.Grid.ColWidths.assign(g.Grid.ColWidths.size(), spaltenbreite);
         return g;
     }
 };

@@ -9,6 +9,12 @@
 
 namespace pelmark::ui {
 
+namespace {
+// Every style, the plain one too: tabs narrow enough that all ten captions
+// fit the window's width in one row.
+const QString Grundblatt = QStringLiteral("QTabBar::tab { padding: 4px 5px; }\n");
+} // namespace
+
 void Wende_Stil_an(const std::string& name) {
     const Stilbeschreibung* stil = Finde_Stil(name);
     if (stil == nullptr) {
@@ -25,7 +31,7 @@ void Wende_Stil_an(const std::string& name) {
         QApplication::setStyle(fusion);
     }
     qApp->setPalette(QApplication::style()->standardPalette());
-    qApp->setStyleSheet(blatt);
+    qApp->setStyleSheet(Grundblatt + blatt);
 }
 
 } // namespace pelmark::ui

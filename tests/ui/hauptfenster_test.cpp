@@ -3,6 +3,10 @@
 #include "app/lebenszyklus.h"
 #include "ui/hauptfenster.h"
 #include "ui/qt_umgebung.h"
+#include "ui/stil.h"
+#include "app/stile.h"
+
+#include <QTabBar>
 
 #include <QDir>
 #include <QTabWidget>
@@ -67,6 +71,20 @@ private slots:
         }
         QCOMPARE(fenster.Reiter()->widget(7)->objectName(), QStringLiteral("TS_Tabellen"));
         QCOMPARE(fenster.Reiter()->currentIndex(), 0);
+    }
+
+    // The ten tabs fit the window's client area of 1042 pixels in every style.
+    void Reiter_passen_in_jedem_Stil() {
+        Pruef_Umgebung umgebung;
+        auto form = std::make_unique<Mainform>(umgebung, programmdir(), '.');
+        ui::Hauptfenster fenster(*form, umgebung);
+        for (const auto& stil : Stilkatalog()) {
+            ui::Wende_Stil_an(stil.Name);
+            fenster.ensurePolished();
+            const int breite = fenster.Reiter()->tabBar()->sizeHint().width();
+            QVERIFY2(breite <= 1030, (std::string(stil.Name) + ": " + std::to_string(breite)).c_str());
+        }
+        ui::Wende_Stil_an("Windows");
     }
 
     void erstes_Zeigen_laedt_die_Tabellen() {
