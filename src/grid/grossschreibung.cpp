@@ -1,5 +1,7 @@
 #include "grid/grossschreibung.h"
 
+#include "store/utf8.h"
+
 namespace pelmark {
 
 namespace {
@@ -15,47 +17,6 @@ char32_t Latein_erweitert(char32_t z) {
         return z % 2 == 1 ? z - 1 : z;
     }
     return z;
-}
-
-void Schreibe_Utf8(std::string& ziel, char32_t z) {
-    if (z < 0x80) {
-        ziel += static_cast<char>(z);
-    } else if (z < 0x800) {
-        ziel += static_cast<char>(0xC0 | (z >> 6));
-        ziel += static_cast<char>(0x80 | (z & 0x3F));
-    } else if (z < 0x10000) {
-        ziel += static_cast<char>(0xE0 | (z >> 12));
-        ziel += static_cast<char>(0x80 | ((z >> 6) & 0x3F));
-        ziel += static_cast<char>(0x80 | (z & 0x3F));
-    } else {
-        ziel += static_cast<char>(0xF0 | (z >> 18));
-        ziel += static_cast<char>(0x80 | ((z >> 12) & 0x3F));
-        ziel += static_cast<char>(0x80 | ((z >> 6) & 0x3F));
-        ziel += static_cast<char>(0x80 | (z & 0x3F));
-    }
-}
-
-// Length of the UTF-8 sequence at text[i] and its character, or 0 when the
-// bytes form no valid sequence.
-size_t Lies_Utf8(std::string_view text, size_t i, char32_t& z) {
-    const auto b = static_cast<unsigned char>(text[i]);
-    const size_t laenge = b < 0x80             ? 1
-                          : (b & 0xE0) == 0xC0 ? 2
-                          : (b & 0xF0) == 0xE0 ? 3
-                          : (b & 0xF8) == 0xF0 ? 4
-                                               : 0;
-    if (laenge == 0 || i + laenge > text.size()) {
-        return 0;
-    }
-    z = laenge == 1 ? b : b & (0x7F >> laenge);
-    for (size_t k = 1; k < laenge; ++k) {
-        const auto f = static_cast<unsigned char>(text[i + k]);
-        if ((f & 0xC0) != 0x80) {
-            return 0;
-        }
-        z = (z << 6) | (f & 0x3F);
-    }
-    return laenge;
 }
 
 } // namespace
@@ -89,18 +50,21 @@ std::string Grossbuchstaben(std::string_view text) {
     std::string gross;
     gross.reserve(text.size());
     for (size_t i = 0; i < text.size();) {
-        char32_t z = 0;
-        const size_t laenge = Lies_Utf8(text, i, z);
-        if (laenge == 0) {
-            gross += text[i++];
-            continue;
-        }
-        if (laenge == 1) {
-            gross += z >= U'a' && z <= U'z' ? static_cast<char>(z - 0x20) : static_cast<char>(z);
+        const auto b = static_cast<unsigned char>(text[i]);
+        if (b < 0x80) {
+            gross += b >= 'a' && b <= 'z' ? static_cast<char>(b - 0x20) : static_cast<char>(b);
+            ++i;
         } else {
-            Schreibe_Utf8(gross, Grossbuchstabe(z));
+            const size_t anfang = i;
+            const char32_t z = Naechstes_Utf8(text, i);
+            if (z == Ersatzzeichen && text.substr(anfang, 3) != "\xEF\xBF\xBD") {
+                // A byte that begins no valid sequence is kept as it is.
+                gross += text[anfang];
+                i = anfang + 1;
+            } else {
+                Haenge_Utf8_an(gross, Grossbuchstabe(z));
+            }
         }
-        i += laenge;
     }
     return gross;
 }
