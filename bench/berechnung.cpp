@@ -11,6 +11,8 @@
 #include "calc/schenkelsuche.h"
 #include "calc/stuetzweite.h"
 
+#include "geladen.h"
+
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -20,28 +22,10 @@ using namespace pelmark;
 
 namespace {
 
-class Stumme_Umgebung : public Umgebung {
-  public:
-    void Zeige_Meldung(Meldungsart, const std::string&, const std::string&) override {}
-    void Stil_anwenden(const std::string&) override {}
-    void Zeige_Fenster(Infofenster&, bool) override {}
-    void Schliesse_Fenster(Infofenster&) override {}
-    std::optional<std::string> Datei_waehlen(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::vector<std::string> Laufwerke() override { return {"/"}; }
-};
-
 // The shipped tables, the pipe of nominal-size entry 8, 120 °C, a line of
 // 10 m, legs of 5 m and a loop of 20 m.
-std::unique_ptr<Mainform> Formular(Stumme_Umgebung& umgebung) {
-    auto f = std::make_unique<Mainform>(umgebung, "/tmp/", '.');
-    f->Dezimal = ',';
-    f->Winddruck = 1100;
-    const auto daten = std::filesystem::path(PELMARK_TESTDATEN) / ".." / ".." / "Daten";
-    f->Datendir = daten.lexically_normal().string() + "/";
-    Lade_Tabellen(f->Speicher, f->Datendir);
-    Init_Anzeige(*f);
+std::unique_ptr<Mainform> Formular(Stille_Umgebung& umgebung) {
+    auto f = Geladenes_Formular(umgebung);
     f->maske.LB_DN1.ItemIndex = 8;
     LB_DN1Click(*f);
     auto& m = f->maske;
@@ -61,21 +45,21 @@ template <typename Fn> void Wiederhole(benchmark::State& state, Fn&& fn) {
 }
 
 void BM_Anzeige_Konstruktionsdaten(benchmark::State& state) {
-    Stumme_Umgebung u;
+    Stille_Umgebung u;
     auto f = Formular(u);
     Wiederhole(state, [&] { Anzeige_Konstruktionsdaten(*f); });
 }
 BENCHMARK(BM_Anzeige_Konstruktionsdaten)->Unit(benchmark::kMicrosecond);
 
 void BM_Anzeige_Rohrdehnung(benchmark::State& state) {
-    Stumme_Umgebung u;
+    Stille_Umgebung u;
     auto f = Formular(u);
     Wiederhole(state, [&] { Anzeige_Rohrdehnung(*f); });
 }
 BENCHMARK(BM_Anzeige_Rohrdehnung)->Unit(benchmark::kMicrosecond);
 
 void BM_Anzeige_Massumwandlung(benchmark::State& state) {
-    Stumme_Umgebung u;
+    Stille_Umgebung u;
     auto f = Formular(u);
     Wiederhole(state, [&] { Anzeige_Massumwandlung(*f); });
 }
@@ -83,7 +67,7 @@ BENCHMARK(BM_Anzeige_Massumwandlung)->Unit(benchmark::kMicrosecond);
 
 // A pressure between the last two rows: the longest walk through the table.
 void BM_Dampfdruck_letzte_Zeilen(benchmark::State& state) {
-    Stumme_Umgebung u;
+    Stille_Umgebung u;
     auto f = Formular(u);
     const int letzte = f->Speicher.Dampf.Anzahl_Zeilen() - 2;
     const std::string oben = f->Speicher.Dampf.Inhalt(0, letzte);
@@ -93,7 +77,7 @@ void BM_Dampfdruck_letzte_Zeilen(benchmark::State& state) {
 BENCHMARK(BM_Dampfdruck_letzte_Zeilen)->Unit(benchmark::kMicrosecond);
 
 void BM_Durchfluss_Menge(benchmark::State& state) {
-    Stumme_Umgebung u;
+    Stille_Umgebung u;
     auto f = Formular(u);
     f->maske.E_Innendurchmesser.Text = "50";
     f->maske.E_Menge.Text = "10";
@@ -102,7 +86,7 @@ void BM_Durchfluss_Menge(benchmark::State& state) {
 BENCHMARK(BM_Durchfluss_Menge)->Unit(benchmark::kMicrosecond);
 
 void BM_U_Bogen_ohne_Streckgrenze(benchmark::State& state) {
-    Stumme_Umgebung u;
+    Stille_Umgebung u;
     auto f = Formular(u);
     f->SigmaE = 0;
     f->maske.E_U_L1.Text = "2000";
@@ -112,7 +96,7 @@ void BM_U_Bogen_ohne_Streckgrenze(benchmark::State& state) {
 BENCHMARK(BM_U_Bogen_ohne_Streckgrenze)->Unit(benchmark::kMicrosecond);
 
 void BM_L_und_Z_1000_m_bei_21_Grad(benchmark::State& state) {
-    Stumme_Umgebung u;
+    Stille_Umgebung u;
     auto f = Formular(u);
     auto& m = f->maske;
     Wiederhole(state, [&] {
@@ -134,7 +118,7 @@ BENCHMARK(BM_U_Bogen_schrittweise_ohne_Streckgrenze)->Unit(benchmark::kMilliseco
 
 // The largest pipe of the table, empty, without wind: the longest real span.
 void BM_Stuetzweite_groesstes_Rohr(benchmark::State& state) {
-    Stumme_Umgebung u;
+    Stille_Umgebung u;
     auto f = Formular(u);
     auto& m = f->maske;
     f->maske.LB_DN1.ItemIndex = m.LB_DN1.Count() - 1;

@@ -4,6 +4,8 @@
 #include "app/auswahllisten.h"
 #include "app/handler.h"
 
+#include "geladen.h"
+
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -12,29 +14,6 @@
 using namespace pelmark;
 
 namespace {
-
-class Stille_Umgebung : public Umgebung {
-  public:
-    void Zeige_Meldung(Meldungsart, const std::string&, const std::string&) override {}
-    void Stil_anwenden(const std::string&) override {}
-    void Zeige_Fenster(Infofenster&, bool) override {}
-    void Schliesse_Fenster(Infofenster&) override {}
-    std::optional<std::string> Datei_waehlen(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::vector<std::string> Laufwerke() override { return {"/"}; }
-};
-
-std::unique_ptr<Mainform> Geladenes_Formular(Stille_Umgebung& umgebung) {
-    auto f = std::make_unique<Mainform>(umgebung, "/tmp/", '.');
-    f->Dezimal = ',';
-    f->Winddruck = 1100;
-    const auto daten = std::filesystem::path(PELMARK_TESTDATEN) / ".." / ".." / "Daten";
-    f->Datendir = daten.lexically_normal().string() + "/";
-    Lade_Tabellen(f->Speicher, f->Datendir);
-    Init_Anzeige(*f);
-    return f;
-}
 
 void BM_Klick_LB_AD1(benchmark::State& state) {
     Stille_Umgebung umgebung;
