@@ -23,12 +23,6 @@
 #include <filesystem>
 #include <memory>
 
-// The themes sit in the static ui library; name their initialiser so a
-// style can be applied for the pictures.
-static void Stile_einbinden() {
-    Q_INIT_RESOURCE(pelmark);
-}
-
 using namespace pelmark;
 
 namespace {
@@ -377,7 +371,6 @@ class Seiten_A_Test : public QObject {
         }
         const QString stil = qEnvironmentVariable("PELMARK_SEITENBILDER_STIL");
         if (!stil.isEmpty()) {
-            Stile_einbinden();
             ui::Wende_Stil_an(stil.toStdString());
         }
         auto* groessen = Widget<QListWidget>("LB_AD1");

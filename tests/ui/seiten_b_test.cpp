@@ -123,7 +123,6 @@ class Seiten_B_Test : public QObject {
 
   private slots:
     void initTestCase() {
-        Q_INIT_RESOURCE(pelmark); // the styles, from the static library
         namespace fs = std::filesystem;
         for (const char* teil : {"Daten", "InfoTabellen"}) {
             fs::copy(fs::path(PELMARK_TESTDATEN) / teil, fs::path(programmdir()) / teil,

@@ -11,19 +11,7 @@
 #include <QVBoxLayout>
 #include <QtGlobal>
 
-// The sketch resources live in a static library: nothing would pull them into
-// the program unless someone names their initialiser (only possible outside
-// any namespace).
-static void Skizzen_a_einbinden() {
-    Q_INIT_RESOURCE(skizzen_a);
-}
-
 namespace pelmark::ui {
-
-void Skizzen_bereitstellen() {
-    static const bool eingebunden = (Skizzen_a_einbinden(), true);
-    (void)eingebunden;
-}
 
 QGroupBox* Rahmen(const QString& titel, QWidget* eltern, QGridLayout*& raster) {
     auto* rahmen = new QGroupBox(titel, eltern);

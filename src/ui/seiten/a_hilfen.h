@@ -16,10 +16,6 @@ class QWidget;
 
 namespace pelmark::ui {
 
-// Makes the sketches of these pages available as resources; every page
-// builder calls it first.
-void Skizzen_bereitstellen();
-
 // Width of an output field: room for "114,3", "16 (12)" or "1 1/8".
 inline constexpr int Feldbreite = 72;
 

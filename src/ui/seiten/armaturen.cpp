@@ -130,7 +130,6 @@ QWidget* Auswahlspalte(QWidget* eltern) {
 } // namespace
 
 QWidget* Baue_Seite_Armaturen() {
-    Skizzen_bereitstellen();
     auto [seite, panel] = Neue_Seite("TS_Armaturen", "P_Armaturen");
     auto* anordnung = new QHBoxLayout(panel);
     anordnung->setContentsMargins(4, 4, 4, 4);

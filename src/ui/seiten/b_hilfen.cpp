@@ -9,18 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-// The sketches live in a static library: nothing pulls them into the program
-// unless their initialiser is named (possible only outside any namespace).
-static void Skizzen_b_einbinden() {
-    Q_INIT_RESOURCE(skizzen_b);
-}
-
 namespace pelmark::ui::hilfen_b {
-
-void Skizzen_bereitstellen() {
-    static const bool eingebunden = (Skizzen_b_einbinden(), true);
-    (void)eingebunden;
-}
 
 QGroupBox* Gruppe(const QString& titel, const char* name, QWidget* eltern, QGridLayout*& raster) {
     auto* gruppe = new QGroupBox(titel, eltern);

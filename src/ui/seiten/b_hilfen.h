@@ -16,9 +16,6 @@ class QWidget;
 
 namespace pelmark::ui::hilfen_b {
 
-// Makes the sketches of these pages available as resources.
-void Skizzen_bereitstellen();
-
 // Room for "1100,00" or "12345,67".
 inline constexpr int Feldbreite = 72;
 

@@ -41,7 +41,6 @@ void Wert_auf_Skizze(QWidget* skizze, QPoint ort, const QString& caption, const 
 // straight run top left, the Z-bend top right, the L-bend bottom left and the
 // U-loop bottom right.
 QLabel* Dehnungsskizze(QWidget* eltern) {
-    Skizzen_bereitstellen();
     auto* skizze = Skizze("I_Rohrdehnung", QStringLiteral(":/skizzen/b_rohrdehnung.svg"),
                           QSize(640, 440), eltern);
     // The drawing is black on white in every style.

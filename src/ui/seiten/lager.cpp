@@ -159,7 +159,6 @@ QWidget* Auswahlspalte(QWidget* eltern) {
 } // namespace
 
 QWidget* Baue_Seite_Lager() {
-    Skizzen_bereitstellen();
     auto [seite, panel] = Neue_Seite("TS_Lager", "P_Unterstuetzungen");
     auto* anordnung = new QHBoxLayout(panel);
     anordnung->setContentsMargins(4, 4, 4, 4);

@@ -175,7 +175,6 @@ QWidget* Formteilbloecke(QWidget* eltern) {
 } // namespace
 
 QWidget* Baue_Seite_Rohrteile() {
-    Skizzen_bereitstellen();
     auto [seite, panel] = Neue_Seite("TS_Rohrteile", "P_Rohre");
     auto* anordnung = new QHBoxLayout(panel);
     anordnung->setContentsMargins(4, 4, 4, 4);
