@@ -8,7 +8,9 @@ namespace pelmark {
 
 namespace {
 // Nearest whole number, halves to the even neighbour.
-int Gerundet(double wert) { return static_cast<int>(std::nearbyint(wert)); }
+int Gerundet(double wert) {
+    return static_cast<int>(std::nearbyint(wert));
+}
 } // namespace
 
 Bildgroesse Bildflaeche(int bildbreite, int bildhoehe, Bildgroesse bisher) {

@@ -47,7 +47,9 @@ void Stil_aus_Datei(Mainform& f) {
 
 } // namespace
 
-void Programmstart(Mainform& f) { Stil_waehlen(f, "Luna"); }
+void Programmstart(Mainform& f) {
+    Stil_waehlen(f, "Luna");
+}
 
 void FormCreate(Mainform& f) {
     f.Datendir = f.Programmdir + "Daten/";

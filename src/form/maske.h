@@ -47,8 +47,8 @@ struct Seite_Massumwandlung {
 
 #undef PELMARK_DEKLARATION
 
-using Feldzeiger = std::variant<Edit*, Liste*, Schalter*, Beschriftung*, Textblock*, Gitter*,
-                                Bild*, Knopf*, Infofenster*, Ordnerliste*>;
+using Feldzeiger = std::variant<Edit*, Liste*, Schalter*, Beschriftung*, Textblock*, Gitter*, Bild*,
+                                Knopf*, Infofenster*, Ordnerliste*>;
 
 // The ten tab pages in tab order: caption and page name.
 struct Seitenbeschreibung {
@@ -93,7 +93,7 @@ struct Maske : Seite_Rohrteile,
     // Switches a radio button on and the others of its group off.
     void Radio_ein(Schalter& schalter);
 
-private:
+  private:
     void Verzeichne(const char* name, Feldzeiger feld);
     std::map<std::string, Feldzeiger> felder_;
 };

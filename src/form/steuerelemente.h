@@ -102,10 +102,10 @@ struct Infofenster {
 
 // Folder browser of the tables page: drive, folder and file lists.
 struct Ordnerliste {
-    std::string Pfad;                 // the folder shown, with trailing separator
-    std::vector<std::string> Items;   // sub-folders or files
+    std::string Pfad;               // the folder shown, with trailing separator
+    std::vector<std::string> Items; // sub-folders or files
     int ItemIndex = -1;
-    std::string Maske;                // file mask ("*.CSV") of a file list
+    std::string Maske; // file mask ("*.CSV") of a file list
 };
 
 } // namespace pelmark

@@ -15,7 +15,7 @@ struct Infofenster;
 enum class Meldungsart { fehler, warnung, information, hinweis };
 
 class Umgebung {
-public:
+  public:
     virtual ~Umgebung() = default;
 
     // Shows a message box with one button (OK, or "&Schließen" for style errors).

@@ -12,7 +12,7 @@ namespace {
 
 bool Ist_Ziel(std::string_view wort) {
     static constexpr std::string_view ziele[] = {
-        "fonttbl", "colortbl", "stylesheet", "info",   "pict",     "header",
+        "fonttbl", "colortbl",  "stylesheet",        "info",    "pict",      "header",
         "footer",  "listtable", "listoverridetable", "rsidtbl", "generator", "xmlnstbl"};
     for (auto z : ziele) {
         if (wort == z) {
@@ -50,8 +50,10 @@ struct Leser {
         const std::string_view wort = rtf.substr(anfang, pos - anfang);
         int zahl = 0;
         bool hat_zahl = false;
-        if (pos < rtf.size() && (rtf[pos] == '-' || std::isdigit(static_cast<unsigned char>(rtf[pos])))) {
-            const auto [ende, fehler] = std::from_chars(rtf.data() + pos, rtf.data() + rtf.size(), zahl);
+        if (pos < rtf.size() &&
+            (rtf[pos] == '-' || std::isdigit(static_cast<unsigned char>(rtf[pos])))) {
+            const auto [ende, fehler] =
+                std::from_chars(rtf.data() + pos, rtf.data() + rtf.size(), zahl);
             hat_zahl = fehler == std::errc();
             pos = static_cast<size_t>(ende - rtf.data());
         }
@@ -84,7 +86,8 @@ struct Leser {
             int code = 0;
             std::from_chars(rtf.data() + pos, rtf.data() + pos + 2, code, 16);
             pos += 2;
-            const std::string zeichen = Windows1252_zu_Utf8(std::string(1, static_cast<char>(code)));
+            const std::string zeichen =
+                Windows1252_zu_Utf8(std::string(1, static_cast<char>(code)));
             if (!Verborgen() && ueberspringen == 0) {
                 absaetze.back() += zeichen;
             } else if (ueberspringen > 0) {

@@ -10,7 +10,9 @@ namespace {
 
 __extension__ typedef unsigned __int128 u128;
 
-bool Ist_Ziffer(char c) { return c >= '0' && c <= '9'; }
+bool Ist_Ziffer(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // General path: the library's exact conversion.
 Dezimalziffern Zerlege_allgemein(Extended wert, int stellen) {
@@ -78,7 +80,8 @@ bool Zerlege_schnell(Extended wert, int stellen, Dezimalziffern& z) {
         }
         const char naechste = puffer[stellen];
         laenge = stellen;
-        const bool auf = naechste > '5' || (naechste == '5' && (klebrig || (puffer[stellen - 1] - '0') % 2 == 1));
+        const bool auf = naechste > '5' ||
+                         (naechste == '5' && (klebrig || (puffer[stellen - 1] - '0') % 2 == 1));
         if (auf) {
             int i = laenge - 1;
             for (; i >= 0 && puffer[i] == '9'; --i) {

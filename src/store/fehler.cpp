@@ -14,6 +14,8 @@ std::string Listenindex(long index) {
 }
 } // namespace meldung
 
-void Bereichsfehler() { throw Fehler(meldung::Bereichspruefung); }
+void Bereichsfehler() {
+    throw Fehler(meldung::Bereichspruefung);
+}
 
 } // namespace pelmark

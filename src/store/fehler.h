@@ -8,7 +8,7 @@
 namespace pelmark {
 
 class Fehler : public std::runtime_error {
-public:
+  public:
     explicit Fehler(const std::string& meldung) : std::runtime_error(meldung) {}
 };
 

@@ -13,7 +13,7 @@
 namespace pelmark {
 
 class Matrix {
-public:
+  public:
     Matrix(int spalten, int zeilen)
         : spalten_(spalten), zeilen_(zeilen),
           zellen_(static_cast<size_t>(spalten) * static_cast<size_t>(zeilen)) {}
@@ -27,7 +27,7 @@ public:
     int Spalten() const { return spalten_; }
     int Zeilen() const { return zeilen_; }
 
-private:
+  private:
     size_t Index(int spalte, int zeile) const {
         if (spalte < 0 || spalte >= spalten_ || zeile < 0 || zeile >= zeilen_) {
             Bereichsfehler();
@@ -44,8 +44,8 @@ private:
 struct Tabelle {
     Tabelle(int spalten, int zeilen) : Inhalt(spalten, zeilen) {}
 
-    Zeilenliste Zeilen;         // the line list
-    Matrix Inhalt;              // Inhalt_<name>
+    Zeilenliste Zeilen;          // the line list
+    Matrix Inhalt;               // Inhalt_<name>
     std::int32_t Spaltenanz = 0; // Spaltenanz_<name>
 
     // Number of lines of the file (the heading included).

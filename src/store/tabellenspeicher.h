@@ -23,14 +23,14 @@ struct Massrecord {
 
 // Inhalt_Masse [kind 0..50][unit 0..30], bounds-checked.
 class Masstabelle {
-public:
+  public:
     static constexpr int Arten = 51;
     static constexpr int Einheiten = 31;
 
     Massrecord& operator()(int art, int einheit) { return feld_[Index(art, einheit)]; }
     const Massrecord& operator()(int art, int einheit) const { return feld_[Index(art, einheit)]; }
 
-private:
+  private:
     static size_t Index(int art, int einheit) {
         if (art < 0 || art >= Arten || einheit < 0 || einheit >= Einheiten) {
             Bereichsfehler();

@@ -202,8 +202,8 @@ Kodierung Passende_Kodierung(const Zeilenliste& zeilen) {
 namespace {
 
 [[noreturn]] void Schreibfehler(const std::filesystem::path& pfad, int grund) {
-    throw Fehler("Die Datei " + Pfadtext(pfad) + " konnte nicht geschrieben werden: " +
-                 Systemgrund(grund));
+    throw Fehler("Die Datei " + Pfadtext(pfad) +
+                 " konnte nicht geschrieben werden: " + Systemgrund(grund));
 }
 
 void Schreibe_alles(int fd, std::string_view bytes, const std::filesystem::path& pfad) {

@@ -12,7 +12,9 @@ namespace pelmark {
 
 namespace {
 
-bool Ist_Ziffer(char c) { return c >= '0' && c <= '9'; }
+bool Ist_Ziffer(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Checks the number syntax at s (sign, digits, separator, fraction, exponent)
 // and copies it into puffer with "." as separator and without a "+" sign.

@@ -3,9 +3,9 @@
 #include "app/ereignisse.h"
 #include "app/lebenszyklus.h"
 #include "app/tabellenseite.h"
+#include "store/textdatei.h"
 #include "szenario/laeufer_intern.h"
 #include "szenario/zustand.h"
-#include "store/textdatei.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -134,8 +134,8 @@ void Laeufer::Datei_verb(const Skriptzeile& z) {
         if (!rekorder_) {
             throw Skriptfehler{"«datei» vor «start»"};
         }
-        rekorder_->Dateiantworten.push_back(
-            z.Rest.empty() ? std::nullopt : std::optional(Pfad(z.Rest).string()));
+        rekorder_->Dateiantworten.push_back(z.Rest.empty() ? std::nullopt
+                                                           : std::optional(Pfad(z.Rest).string()));
     } else {
         std::string ordner = Pfad(z.Rest).lexically_normal().string();
         if (ordner.empty() || ordner.back() != '/') {
@@ -226,8 +226,8 @@ void Laeufer::Vergleiche(const std::string& name, const std::string& ist, const 
     ++erwartungen_;
     if (ist != soll) {
         ++fehler_;
-        aus_ << "FEHLER Zeile " << zeilennr_ << ": " << name << ": erwartet «" << soll
-             << "», ist «" << ist << "»\n";
+        aus_ << "FEHLER Zeile " << zeilennr_ << ": " << name << ": erwartet «" << soll << "», ist «"
+             << ist << "»\n";
     }
 }
 

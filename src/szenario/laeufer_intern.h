@@ -16,14 +16,14 @@ namespace pelmark {
 namespace fs = std::filesystem;
 
 class Laeufer {
-public:
+  public:
     Laeufer(const std::string& skript, std::string standardprogramm, std::ostream& aus);
 
     ~Laeufer();
 
     int Lauf();
 
-private:
+  private:
     void Zeile(const Skriptzeile& z);
     void Programm_verb(const Skriptzeile& z);
     void Datei_verb(const Skriptzeile& z);
@@ -58,6 +58,5 @@ private:
     int erwartungen_ = 0;
     int zeilennr_ = 0;
 };
-
 
 } // namespace pelmark

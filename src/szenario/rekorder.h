@@ -21,7 +21,7 @@ struct Aufgezeichnete_Meldung {
 const char* Meldungsartname(Meldungsart art);
 
 class Rekorder : public Umgebung {
-public:
+  public:
     void Zeige_Meldung(Meldungsart art, const std::string& titel, const std::string& text) override;
     void Stil_anwenden(const std::string& name) override { Angewandter_Stil = name; }
     void Zeige_Fenster(Infofenster& fenster, bool modal) override;

@@ -81,16 +81,16 @@ int Index_von_Text(const Mainform& f, const std::string& name, const std::string
 
 void Setze_Zelle(Mainform& f, const std::string& name, const std::string& argument) {
     const Feldzeiger* feld = f.maske.Finde(name);
-    Gitter* gitter = feld ? (std::get_if<Gitter*>(feld) ? *std::get_if<Gitter*>(feld) : nullptr)
-                          : nullptr;
+    Gitter* gitter =
+        feld ? (std::get_if<Gitter*>(feld) ? *std::get_if<Gitter*>(feld) : nullptr) : nullptr;
     if (!gitter) {
         throw Skriptfehler{"«" + name + "» ist kein Gitter"};
     }
     const auto leer1 = argument.find(' ');
     const auto leer2 = leer1 == std::string::npos ? leer1 : argument.find(' ', leer1 + 1);
     const int spalte = Lies_Index(argument.substr(0, leer1));
-    const int zeile = Lies_Index(
-        leer1 == std::string::npos ? "" : argument.substr(leer1 + 1, leer2 - leer1 - 1));
+    const int zeile =
+        Lies_Index(leer1 == std::string::npos ? "" : argument.substr(leer1 + 1, leer2 - leer1 - 1));
     const std::string text = leer2 == std::string::npos ? "" : argument.substr(leer2 + 1);
     auto& g = gitter->Grid;
     if (!g.Editierbar) {

@@ -17,7 +17,9 @@ std::string Verbinde(const std::vector<std::string>& teile, const std::string& t
     return text;
 }
 
-std::string Ja_nein(bool wert) { return wert ? "ja" : "nein"; }
+std::string Ja_nein(bool wert) {
+    return wert ? "ja" : "nein";
+}
 
 std::string Auswahl(const std::vector<std::string>& eintraege, int index, const std::string& text) {
     if (index >= 0 && index < static_cast<int>(eintraege.size())) {

@@ -92,8 +92,7 @@ bool Binder::eventFilter(QObject* objekt, QEvent* ereignis) {
         break;
     case QEvent::KeyRelease:
         if (qobject_cast<QLineEdit*>(objekt) != nullptr) {
-            ausloeser_(name, Ereignis::Taste,
-                       Tastencode(static_cast<QKeyEvent*>(ereignis)->key()));
+            ausloeser_(name, Ereignis::Taste, Tastencode(static_cast<QKeyEvent*>(ereignis)->key()));
         }
         break;
     case QEvent::MouseButtonRelease:

@@ -18,7 +18,7 @@ class QWidget;
 namespace pelmark::ui {
 
 class Binder : public QObject {
-public:
+  public:
     using Ausloeser = std::function<void(const std::string& name, Ereignis art, int taste)>;
 
     Binder(Maske& maske, QWidget* wurzel, Ausloeser ausloeser);
@@ -29,10 +29,10 @@ public:
     // The widget bound to a control name, or nullptr.
     QWidget* Widget(const std::string& name) const;
 
-protected:
+  protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
-private:
+  private:
     void Verbinde(const std::string& name, QWidget* widget, const Feldzeiger& feld);
 
     Maske& maske_;

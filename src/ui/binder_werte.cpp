@@ -13,7 +13,9 @@ namespace pelmark::ui {
 
 namespace {
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 QStringList Eintraege(const std::vector<std::string>& texte) {
     QStringList liste;

@@ -27,13 +27,13 @@ Hauptfenster::Hauptfenster(Mainform& form, Qt_Umgebung& umgebung)
     anordnung->setContentsMargins(4, 4, 4, 4);
     anordnung->addWidget(reiter_);
 
-    programminfo_ = new Infodialog(this, form_.maske.F_Programminfo,
-                                   QStringLiteral("Programminfo zu Pelmark"), QStringLiteral("OK"),
-                                   QSize(984, 611));
-    geschwindigkeitsinfo_ = new Infodialog(
-        nullptr, form_.maske.F_Geschwindigkeitsinfo,
-        QStringLiteral("Richtwerte für Strömungsgeschwindigkeiten"),
-        QStringLiteral("&Schließen"), QSize(782, 529));
+    programminfo_ =
+        new Infodialog(this, form_.maske.F_Programminfo, QStringLiteral("Programminfo zu Pelmark"),
+                       QStringLiteral("OK"), QSize(984, 611));
+    geschwindigkeitsinfo_ =
+        new Infodialog(nullptr, form_.maske.F_Geschwindigkeitsinfo,
+                       QStringLiteral("Richtwerte für Strömungsgeschwindigkeiten"),
+                       QStringLiteral("&Schließen"), QSize(782, 529));
     geschwindigkeitsinfo_->move(0, 0);
     for (auto* dialog : {programminfo_, geschwindigkeitsinfo_}) {
         connect(dialog, &QDialog::finished, this, [this, dialog](int) {
@@ -48,13 +48,17 @@ Hauptfenster::Hauptfenster(Mainform& form, Qt_Umgebung& umgebung)
     };
     umgebung.Bei_Fenster_schliessen = [this](Infofenster& f) { Dialog_fuer(f)->hide(); };
 
-    binder_ = new Binder(form_.maske, this, [this](const std::string& name, Ereignis art,
-                                                   int taste) { Ausloesen(name, art, taste); });
+    binder_ =
+        new Binder(form_.maske, this, [this](const std::string& name, Ereignis art, int taste) {
+            Ausloesen(name, art, taste);
+        });
     FormCreate(form_);
     binder_->Modell_zu_Widgets();
 }
 
-Hauptfenster::~Hauptfenster() { delete geschwindigkeitsinfo_; }
+Hauptfenster::~Hauptfenster() {
+    delete geschwindigkeitsinfo_;
+}
 
 Infodialog* Hauptfenster::Dialog_fuer(Infofenster& fenster) {
     return &fenster == &form_.maske.F_Programminfo ? programminfo_ : geschwindigkeitsinfo_;

@@ -17,7 +17,7 @@ class Infodialog;
 class Qt_Umgebung;
 
 class Hauptfenster : public QWidget {
-public:
+  public:
     Hauptfenster(Mainform& form, Qt_Umgebung& umgebung);
     ~Hauptfenster() override;
 
@@ -28,11 +28,11 @@ public:
 
     QTabWidget* Reiter() const { return reiter_; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
 
-private:
+  private:
     void Zeige_Infofenster(Infofenster& fenster, bool modal);
     Infodialog* Dialog_fuer(Infofenster& fenster);
 

@@ -11,7 +11,7 @@ class QPushButton;
 namespace pelmark::ui {
 
 class Infodialog : public QDialog {
-public:
+  public:
     Infodialog(QWidget* eltern, Infofenster& fenster, const QString& titel,
                const QString& knopftext, QSize groesse);
 
@@ -19,7 +19,7 @@ public:
     void Zeige_Text();
     Infofenster& Fenster() { return fenster_; }
 
-private:
+  private:
     Infofenster& fenster_;
     QTextBrowser* text_;
 };

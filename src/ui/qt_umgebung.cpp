@@ -35,7 +35,9 @@ void Qt_Umgebung::Zeige_Meldung(Meldungsart art, const std::string& titel,
     box.exec();
 }
 
-void Qt_Umgebung::Stil_anwenden(const std::string& name) { Wende_Stil_an(name); }
+void Qt_Umgebung::Stil_anwenden(const std::string& name) {
+    Wende_Stil_an(name);
+}
 
 void Qt_Umgebung::Zeige_Fenster(Infofenster& fenster, bool modal) {
     if (Bei_Fenster_zeigen) {

@@ -11,7 +11,7 @@ class QWidget;
 namespace pelmark::ui {
 
 class Qt_Umgebung : public Umgebung {
-public:
+  public:
     void Zeige_Meldung(Meldungsart art, const std::string& titel, const std::string& text) override;
     void Stil_anwenden(const std::string& name) override;
     void Zeige_Fenster(Infofenster& fenster, bool modal) override;

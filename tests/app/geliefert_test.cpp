@@ -13,10 +13,12 @@
 namespace pelmark {
 namespace {
 
-bool Ist_Zahl(const std::string& text) { return Lies_Zahl_streng(text).has_value(); }
+bool Ist_Zahl(const std::string& text) {
+    return Lies_Zahl_streng(text).has_value();
+}
 
 class Geliefert : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         f = std::make_unique<Mainform>(rekorder, std::string(PELMARK_QUELLE) + "/", '.');
         Programmstart(*f);
@@ -61,7 +63,9 @@ protected:
     std::unique_ptr<Mainform> f;
 };
 
-TEST_F(Geliefert, DIN_jede_Nennweite) { Durchlaufe("DIN"); }
+TEST_F(Geliefert, DIN_jede_Nennweite) {
+    Durchlaufe("DIN");
+}
 
 TEST_F(Geliefert, ANSI_jede_Nennweite) {
     f->maske.Radio_ein(f->maske.RB_ANSI_Rohr);
@@ -76,8 +80,8 @@ TEST_F(Geliefert, jedes_Profil_mit_Werten) {
         ASSERT_GT(m.LB_Profil.Count(), 0) << art;
         for (int p = 0; p < m.LB_Profil.Count(); ++p) {
             Waehle(m.LB_Profil, "LB_Profil", p);
-            for (const Edit* e : {&m.E_Wmax, &m.E_Wmin, &m.E_Imax, &m.E_Imin, &m.E_A, &m.E_Gew,
-                                  &m.E_b, &m.E_h}) {
+            for (const Edit* e :
+                 {&m.E_Wmax, &m.E_Wmin, &m.E_Imax, &m.E_Imin, &m.E_A, &m.E_Gew, &m.E_b, &m.E_h}) {
                 EXPECT_TRUE(Ist_Zahl(e->Text)) << m.L_Profil.Caption << ": " << e->Text;
             }
         }

@@ -38,14 +38,10 @@ TEST(Maske, Steuerelemente_mit_Startzustand) {
         const char* Text;
         bool Nurlesen;
     } felder[] = {
-        {"E_DA1", "E_DA1", true},
-        {"E_Dehnung_L", "0", false},
-        {"E_Dehnung_DL", "0", true},
-        {"E_Dampfdruck", "-", false},
-        {"E_Dampftemperatur", "-", true},
-        {"E_Anz_Quellmass", "1", false},
-        {"E_Anz_Zielmass", "", false},
-        {"E_Winddruck", "E_Winddruck", false},
+        {"E_DA1", "E_DA1", true},         {"E_Dehnung_L", "0", false},
+        {"E_Dehnung_DL", "0", true},      {"E_Dampfdruck", "-", false},
+        {"E_Dampftemperatur", "-", true}, {"E_Anz_Quellmass", "1", false},
+        {"E_Anz_Zielmass", "", false},    {"E_Winddruck", "E_Winddruck", false},
     };
     for (const auto& feld : felder) {
         const Feldzeiger* zeiger = maske->Finde(feld.Name);

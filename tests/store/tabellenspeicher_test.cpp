@@ -68,8 +68,8 @@ TEST(Parse_Tabelle, P_Din_mit_32_und_33_Zeilen) {
 TEST(Parse_Massumrechnung, Arten_Einheiten_und_Fehler) {
     auto s = std::make_unique<Tabellenspeicher>();
     s->Massartpos = 3;
-    s->Massumrechnung = {"---;Länge", "Meter;m;1", "Millimeter;mm;0,001", "---;Masse",
-                         "Kilogramm;kg;1", "---;Ende"};
+    s->Massumrechnung = {"---;Länge", "Meter;m;1",      "Millimeter;mm;0,001",
+                         "---;Masse", "Kilogramm;kg;1", "---;Ende"};
     Parse_Massumrechnung(*s);
     EXPECT_EQ(s->Anz_Massarten, 2);
     EXPECT_EQ(s->Massartpos, 0);
@@ -127,7 +127,7 @@ TEST(Parse_Massumrechnung, hoechstens_31_Einheiten_und_51_Arten) {
 }
 
 class Laden_Test : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         std::string vorlage = (fs::temp_directory_path() / "pelmark-laden-XXXXXX").string();
         ASSERT_NE(::mkdtemp(vorlage.data()), nullptr);
@@ -190,7 +190,9 @@ TEST_F(Laden_Test, zu_lange_Tabelle_haelt_die_Folgenden_an) {
 
 TEST_F(Laden_Test, UTF16_und_Umlaute) {
     // "Kopf\nä;1" in UTF-16 LE with byte-order mark.
-    Schreibe("C_Din.CSV", std::string("\xFF\xFEK\0o\0p\0f\0\r\0\n\0\xE4\0;\0" "1\0", 20));
+    Schreibe("C_Din.CSV", std::string("\xFF\xFEK\0o\0p\0f\0\r\0\n\0\xE4\0;\0"
+                                      "1\0",
+                                      20));
     Lade_Tabellen(*s, daten);
     EXPECT_EQ(s->DIN_Kappen.Inhalt(0, 0), "ä");
     EXPECT_EQ(s->DIN_Kappen.Inhalt(1, 0), "1");

@@ -86,9 +86,9 @@ TEST(Zoll_in_mm, Brueche_und_Fehler) {
         const char* Text;
         Extended Erwartet;
     } faelle[] = {
-        {"3/4", 0.75L}, {"1 1/4", 1.25L}, {"2", 2.0L},  {"1 ", 1.0L}, {"5/8", 0.625L},
-        {"1 1/8", 1.125L}, {"", -1.0L},   {"1,5", -1.0L}, {" 1", -1.0L}, {"1/0", -1.0L},
-        {"M16", -1.0L},
+        {"3/4", 0.75L},  {"1 1/4", 1.25L},  {"2", 2.0L},    {"1 ", 1.0L},
+        {"5/8", 0.625L}, {"1 1/8", 1.125L}, {"", -1.0L},    {"1,5", -1.0L},
+        {" 1", -1.0L},   {"1/0", -1.0L},    {"M16", -1.0L},
     };
     for (const auto& fall : faelle) {
         EXPECT_EQ(Zoll_in_mm(fall.Text), fall.Erwartet) << "«" << fall.Text << "»";

@@ -15,7 +15,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class Textdatei_Test : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         std::string vorlage = (fs::temp_directory_path() / "pelmark-text-XXXXXX").string();
         ASSERT_NE(::mkdtemp(vorlage.data()), nullptr);
@@ -38,7 +38,10 @@ TEST_F(Textdatei_Test, Kodierungen_und_Zeilenenden) {
         std::string Bytes;
         Zeilenliste Zeilen;
     } faelle[] = {
-        {"Windows-1252 mit Umlaut", "Gr\xF6\xDF""e;\x80\r\nx", {"Größe;€", "x"}},
+        {"Windows-1252 mit Umlaut",
+         "Gr\xF6\xDF"
+         "e;\x80\r\nx",
+         {"Größe;€", "x"}},
         {"UTF-8 mit BOM", "\xEF\xBB\xBF\xC3\xA4;b\n", {"ä;b"}},
         {"UTF-16 LE", std::string("\xFF\xFE\xE4\x00;\x00\r\x00\n\x00z\x00", 12), {"ä;", "z"}},
         {"UTF-16 BE", std::string("\xFE\xFF\x00\xFC\x00\n\x00y", 8), {"ü", "y"}},
@@ -68,7 +71,8 @@ TEST_F(Textdatei_Test, schreibt_Windows1252_oder_UTF8_mit_BOM) {
     const Zeilenliste deutsch = {"Größe;Maß", "€"};
     EXPECT_EQ(Passende_Kodierung(deutsch), Kodierung::Windows1252);
     Schreibe_Textdatei(ordner / "a.CSV", deutsch, Kodierung::Windows1252);
-    EXPECT_EQ(Lies_Bytes(ordner / "a.CSV"), "Gr\xF6\xDF""e;Ma\xDF\r\n\x80\r\n");
+    EXPECT_EQ(Lies_Bytes(ordner / "a.CSV"), "Gr\xF6\xDF"
+                                            "e;Ma\xDF\r\n\x80\r\n");
     EXPECT_EQ(Lies_Textdatei(ordner / "a.CSV"), deutsch);
 
     const Zeilenliste griechisch = {"Δp;bar", "ä"};
@@ -81,8 +85,9 @@ TEST_F(Textdatei_Test, misslungenes_Schreiben_laesst_alte_Datei_ganz) {
     if (::geteuid() == 0) {
         // root writes into read-only folders; use a path whose folder is a file instead
         Schreibe("datei", "x");
-        EXPECT_THROW(Schreibe_Textdatei(ordner / "datei" / "neu.CSV", {"a"}, Kodierung::Windows1252),
-                     Fehler);
+        EXPECT_THROW(
+            Schreibe_Textdatei(ordner / "datei" / "neu.CSV", {"a"}, Kodierung::Windows1252),
+            Fehler);
         return;
     }
     Schreibe("alt.CSV", "alt\r\n");

@@ -73,10 +73,11 @@ TEST(Allgemein, bis_15_Stellen_ohne_Endnullen) {
         Extended Wert;
         const char* Erwartet;
     } faelle[] = {
-        {104.326L, "104,326"},   {0.5L, "0,5"},       {100.0L, "100"},
-        {0.0L, "0"},             {-2.25L, "-2,25"},   {1.0L / 3.0L, "0,333333333333333"},
-        {1e20L, "1E20"},         {0.00001L, "1E-5"},  {0.0001L, "0,0001"},
-        {static_cast<Extended>(0.1), "0,1"},
+        {104.326L, "104,326"}, {0.5L, "0,5"},
+        {100.0L, "100"},       {0.0L, "0"},
+        {-2.25L, "-2,25"},     {1.0L / 3.0L, "0,333333333333333"},
+        {1e20L, "1E20"},       {0.00001L, "1E-5"},
+        {0.0001L, "0,0001"},   {static_cast<Extended>(0.1), "0,1"},
     };
     for (const auto& fall : faelle) {
         EXPECT_EQ(Allgemein(fall.Wert, ','), fall.Erwartet) << static_cast<double>(fall.Wert);
@@ -89,10 +90,10 @@ TEST(Lies_Zahl_streng, nimmt_an_und_weist_ab) {
         bool Gueltig;
         double Wert;
     } faelle[] = {
-        {"5.", true, 5},      {".5", true, 0.5},     {"1e3", true, 1000},   {"1,5", true, 1.5},
-        {" 7", true, 7},      {"+2", true, 2},       {"-2.5E-1", true, -0.25},
-        {"12 ", false, 0},    {"", false, 0},        {".", false, 0},       {"1e", false, 0},
-        {"1.2.3", false, 0},  {"abc", false, 0},     {"20 (22)", false, 0}, {"1e99999", false, 0},
+        {"5.", true, 5},   {".5", true, 0.5},     {"1e3", true, 1000},      {"1,5", true, 1.5},
+        {" 7", true, 7},   {"+2", true, 2},       {"-2.5E-1", true, -0.25}, {"12 ", false, 0},
+        {"", false, 0},    {".", false, 0},       {"1e", false, 0},         {"1.2.3", false, 0},
+        {"abc", false, 0}, {"20 (22)", false, 0}, {"1e99999", false, 0},
     };
     for (const auto& fall : faelle) {
         const auto wert = Lies_Zahl_streng(fall.Text);

@@ -1,10 +1,10 @@
 // The main window on the offscreen platform: caption, the ten tabs, the
 // activation load on first show and the error box with its full stop.
 #include "app/lebenszyklus.h"
+#include "app/stile.h"
 #include "ui/hauptfenster.h"
 #include "ui/qt_umgebung.h"
 #include "ui/stil.h"
-#include "app/stile.h"
 
 #include <QTabBar>
 
@@ -22,8 +22,9 @@ namespace {
 
 // Records message boxes instead of showing them, so no modal box can block a test.
 class Pruef_Umgebung : public ui::Qt_Umgebung {
-public:
-    void Zeige_Meldung(Meldungsart art, const std::string& titel, const std::string& text) override {
+  public:
+    void Zeige_Meldung(Meldungsart art, const std::string& titel,
+                       const std::string& text) override {
         Meldungen.push_back({art, titel, text});
     }
     struct Meldung {
@@ -39,7 +40,7 @@ public:
 class Hauptfenster_Test : public QObject {
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir ordner;
     std::string programmdir() const { return ordner.path().toStdString() + "/"; }
 
@@ -53,7 +54,7 @@ private:
         }
     }
 
-private slots:
+  private slots:
     void init() { Kopiere_Testdaten(); }
 
     void Titel_und_zehn_Reiter() {
@@ -61,9 +62,15 @@ private slots:
         auto form = std::make_unique<Mainform>(umgebung, programmdir(), '.');
         ui::Hauptfenster fenster(*form, umgebung);
         QCOMPARE(fenster.windowTitle(), QStringLiteral("Pelmark - Tabellen für den Rohrbauer"));
-        const QStringList erwartet = {"Maße Rohrteile", "Maße Armaturen", "Maße Lager",
-                                      "Maße Profile", "Optionen", "Konstruktionsdaten",
-                                      "Dehnung, Durchfluss, Dampftafel", "Tabellen", "Formeln",
+        const QStringList erwartet = {"Maße Rohrteile",
+                                      "Maße Armaturen",
+                                      "Maße Lager",
+                                      "Maße Profile",
+                                      "Optionen",
+                                      "Konstruktionsdaten",
+                                      "Dehnung, Durchfluss, Dampftafel",
+                                      "Tabellen",
+                                      "Formeln",
                                       "Massumwandlung"};
         QCOMPARE(fenster.Reiter()->count(), 10);
         for (int i = 0; i < 10; ++i) {
@@ -82,7 +89,8 @@ private slots:
             ui::Wende_Stil_an(stil.Name);
             fenster.ensurePolished();
             const int breite = fenster.Reiter()->tabBar()->sizeHint().width();
-            QVERIFY2(breite <= 1030, (std::string(stil.Name) + ": " + std::to_string(breite)).c_str());
+            QVERIFY2(breite <= 1030,
+                     (std::string(stil.Name) + ": " + std::to_string(breite)).c_str());
         }
         ui::Wende_Stil_an("Windows");
     }
@@ -112,7 +120,8 @@ private slots:
         const auto& meldung = umgebung.Meldungen.front();
         QCOMPARE(meldung.Art, Meldungsart::fehler);
         QCOMPARE(meldung.Titel, std::string("Pelmark"));
-        const std::string anfang = "Datei " + programmdir() + "Daten/Lager.CSV kann nicht geöffnet werden. ";
+        const std::string anfang =
+            "Datei " + programmdir() + "Daten/Lager.CSV kann nicht geöffnet werden. ";
         QVERIFY2(meldung.Text.rfind(anfang, 0) == 0, meldung.Text.c_str());
         QCOMPARE(meldung.Text.back(), '.');
         QVERIFY(form->Speicher.Din_Rohre.Zeilen.empty()); // nothing parsed
