@@ -170,9 +170,12 @@ void Laeufer::Klick(const std::string& name) {
         const std::string fname =
             fenster == &f.maske.F_Programminfo ? "F_Programminfo" : "F_Geschwindigkeitsinfo";
         if (name == fname + ".BitBtn1") {
-            const bool war_aktiv = rekorder_->Aktives_Fenster == fenster;
+            // Clicking the window's button makes it the active window first;
+            // closing it gives the focus back to the main window.
+            const bool offen = fenster->Status != Infofenster::Zustand::zu;
             Infofenster_schliessen(f, *fenster);
-            if (war_aktiv) {
+            rekorder_->Aktives_Fenster = nullptr;
+            if (offen) {
                 FormActivate(f);
             }
             return;
