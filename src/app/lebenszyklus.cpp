@@ -104,7 +104,9 @@ void FormClose(Mainform& f) {
 void Infofenster_Activate(Mainform& f, Infofenster& fenster) {
     Sicher_ausfuehren(f, [&] {
         const std::string bytes = Lies_Bytes(fs::path(f.Datendir) / fenster.Dokument);
-        fenster.E_Infotext.Lines = Rtf_Absaetze(bytes);
+        Rtf_Dokument dokument = Rtf_lesen(bytes);
+        fenster.E_Infotext.Lines = std::move(dokument.Absaetze);
+        fenster.Html = std::move(dokument.Html);
     });
 }
 

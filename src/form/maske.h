@@ -83,8 +83,8 @@ struct Maske : Seite_Rohrteile,
     Maske& operator=(const Maske&) = delete;
 
     // The two information windows, created hidden.
-    Infofenster F_Programminfo{Infofenster::Zustand::zu, "Hilfe1_SW.RTF", {}, {}};
-    Infofenster F_Geschwindigkeitsinfo{Infofenster::Zustand::zu, "Hilfe2.RTF", {}, {}};
+    Infofenster F_Programminfo{Infofenster::Zustand::zu, "Hilfe1_SW.RTF", {}, {}, {}};
+    Infofenster F_Geschwindigkeitsinfo{Infofenster::Zustand::zu, "Hilfe2.RTF", {}, {}, {}};
 
     // The field of that name, or nullptr.
     const Feldzeiger* Finde(const std::string& name) const;

@@ -97,6 +97,7 @@ struct Infofenster {
     Zustand Status = Zustand::zu;
     std::string Dokument; // file name in the data directory
     Textblock E_Infotext; // plain text of the document, paragraph by paragraph
+    std::string Html;     // the same document with its formatting
     Knopf BitBtn1;        // closes the window
 };
 

@@ -22,6 +22,10 @@ Infodialog::Infodialog(QWidget* eltern, Infofenster& fenster, const QString& tit
 }
 
 void Infodialog::Zeige_Text() {
+    if (!fenster_.Html.empty()) {
+        text_->setHtml(QString::fromStdString(fenster_.Html));
+        return;
+    }
     QStringList absaetze;
     for (const auto& absatz : fenster_.E_Infotext.Lines) {
         absaetze << QString::fromStdString(absatz);
