@@ -101,6 +101,15 @@ void Dampfwerte_nach_Temperatur_holen(Mainform& f, std::string_view eingabe) {
     Nachschlagen(f, 1, eingabe);
 }
 
+namespace {
+// The three values of the looked-up row into their labels.
+void Zeige_Werte(Mainform& f) {
+    f.maske.L_Wert_V.Caption = f.Dampfwerte.V;
+    f.maske.L_Wert_h.Caption = f.Dampfwerte.h;
+    f.maske.L_Wert_r.Caption = f.Dampfwerte.r;
+}
+} // namespace
+
 void Dampfdruck_geaendert(Mainform& f) {
     auto& m = f.maske;
     if (!m.RB_Druck_Fix.Checked) {
@@ -108,9 +117,7 @@ void Dampfdruck_geaendert(Mainform& f) {
     }
     Dampfwerte_nach_Druck_holen(f, m.E_Dampfdruck.Text);
     m.E_Dampftemperatur.Text = f.Dampfwerte.t;
-    m.L_Wert_V.Caption = f.Dampfwerte.V;
-    m.L_Wert_h.Caption = f.Dampfwerte.h;
-    m.L_Wert_r.Caption = f.Dampfwerte.r;
+    Zeige_Werte(f);
 }
 
 void Dampftemperatur_geaendert(Mainform& f) {
@@ -120,9 +127,7 @@ void Dampftemperatur_geaendert(Mainform& f) {
     }
     Dampfwerte_nach_Temperatur_holen(f, m.E_Dampftemperatur.Text);
     m.E_Dampfdruck.Text = f.Dampfwerte.P;
-    m.L_Wert_V.Caption = f.Dampfwerte.V;
-    m.L_Wert_h.Caption = f.Dampfwerte.h;
-    m.L_Wert_r.Caption = f.Dampfwerte.r;
+    Zeige_Werte(f);
 }
 
 } // namespace pelmark
