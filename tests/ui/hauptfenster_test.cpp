@@ -13,29 +13,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "pruef_umgebung.h"
+
 #include <filesystem>
 #include <memory>
 
 using namespace pelmark;
-
-namespace {
-
-// Records message boxes instead of showing them, so no modal box can block a test.
-class Pruef_Umgebung : public ui::Qt_Umgebung {
-  public:
-    void Zeige_Meldung(Meldungsart art, const std::string& titel,
-                       const std::string& text) override {
-        Meldungen.push_back({art, titel, text});
-    }
-    struct Meldung {
-        Meldungsart Art;
-        std::string Titel;
-        std::string Text;
-    };
-    std::vector<Meldung> Meldungen;
-};
-
-} // namespace
 
 class Hauptfenster_Test : public QObject {
     Q_OBJECT

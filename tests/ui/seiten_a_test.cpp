@@ -20,21 +20,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "pruef_umgebung.h"
+
 #include <filesystem>
 #include <memory>
 
 using namespace pelmark;
 
 namespace {
-
-// Records message boxes instead of showing them, so no modal box can block a test.
-class Pruef_Umgebung : public ui::Qt_Umgebung {
-  public:
-    void Zeige_Meldung(Meldungsart, const std::string&, const std::string& text) override {
-        Meldungen.push_back(text);
-    }
-    std::vector<std::string> Meldungen;
-};
 
 // Control name, its kind in the form model, the tab page it belongs to.
 struct Steuerelement {

@@ -21,20 +21,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "pruef_umgebung.h"
+
 #include <filesystem>
 #include <memory>
 
 using namespace pelmark;
 
 namespace {
-
-class Pruef_Umgebung : public ui::Qt_Umgebung {
-  public:
-    void Zeige_Meldung(Meldungsart, const std::string&, const std::string& text) override {
-        Meldungen.push_back(text);
-    }
-    std::vector<std::string> Meldungen;
-};
 
 // The Qt class each kind of control is shown by.
 template <typename T> const char* Klasse();
