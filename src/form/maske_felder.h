@@ -156,7 +156,7 @@
 
 #define PELMARK_SEITE_OPTIONEN(F)                                                                  \
     F(Edit, E_Winddruck, Edit::Eingabe())                                                          \
-    F(Gitter, SG_Material, Gitter::Ohne_feste_Spalte(140))                                         \
+    F(Gitter, SG_Material, Gitter::Ohne_feste_Spalte(140, true))                                   \
     F(Liste, CB_Style, Liste::Combobox())                                                          \
     F(Beschriftung, Label55, Beschriftung::Text("Aktueller Windowsstyle:"))                        \
     F(Beschriftung, L_Style, Beschriftung::Name())                                                 \

@@ -72,8 +72,9 @@ struct Textblock {
 struct Gitter {
     TEStringGrid Grid;
 
-    static Gitter Ohne_feste_Spalte(int spaltenbreite = 64) {
+    static Gitter Ohne_feste_Spalte(int spaltenbreite = 64, bool zeilenauswahl = false) {
         Gitter g;
+        g.Grid.Zeilenauswahl = zeilenauswahl;
         g.Grid.FixedCols = 0;
         g.Grid.DefaultColWidth = spaltenbreite;
         g.Grid.ColWidths.assign(g.Grid.ColWidths.size(), spaltenbreite);

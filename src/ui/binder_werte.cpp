@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -46,6 +47,30 @@ void Schreibe_Liste(QListWidget* w, const std::vector<std::string>& items, int i
     w->setCurrentRow(index);
 }
 
+// A grid's fixed top row is drawn as the column header, so it stays in view
+// while the rows scroll and its sections resize the columns by dragging. A
+// grid without a fixed row keeps a thin empty header for the same purpose.
+void Schreibe_Kopf(QTableWidget* w, const TEStringGrid& g) {
+    const bool kopfzeile = g.FixedRows > 0 && g.RowCount() > 0;
+    QStringList titel;
+    for (int c = 0; c < g.ColCount(); ++c) {
+        titel << (kopfzeile ? Q(g.Cell(c, 0)) : QString());
+    }
+    w->setHorizontalHeaderLabels(titel);
+    auto* kopf = w->horizontalHeader();
+    if (kopfzeile) {
+        kopf->setMinimumHeight(0);
+        kopf->setMaximumHeight(QWIDGETSIZE_MAX);
+    } else {
+        kopf->setFixedHeight(6);
+    }
+    kopf->show();
+    w->setVerticalHeaderLabels(QStringList(g.RowCount(), QString()));
+    for (int r = 0; r < g.RowCount(); ++r) {
+        w->setRowHidden(r, kopfzeile && r == 0);
+    }
+}
+
 void Schreibe_Gitter(QTableWidget* w, const TEStringGrid& g) {
     w->setRowCount(g.RowCount());
     w->setColumnCount(g.ColCount());
@@ -57,22 +82,23 @@ void Schreibe_Gitter(QTableWidget* w, const TEStringGrid& g) {
                 w->setItem(r, c, zelle);
             }
             zelle->setText(Q(g.Cell(c, r)));
-            QFont schrift = zelle->font();
-            schrift.setBold(r < g.FixedRows);
-            zelle->setFont(schrift);
         }
-        w->setColumnWidth(0, w->columnWidth(0));
     }
+    Schreibe_Kopf(w, g);
     for (int c = 0; c < g.ColCount(); ++c) {
         w->setColumnWidth(c, g.ColWidth(c));
     }
     w->setEditTriggers(g.Editierbar ? QAbstractItemView::AllEditTriggers
                                     : QAbstractItemView::NoEditTriggers);
+    w->setSelectionBehavior(g.Zeilenauswahl ? QAbstractItemView::SelectRows
+                                            : QAbstractItemView::SelectItems);
     if (g.Row >= 0 && g.Row < g.RowCount()) {
         w->selectRow(g.Row);
     }
 }
 
+// Reads back what the user changed: edited cells, the current row and
+// column widths dragged with the mouse.
 void Lies_Gitter(QTableWidget* w, TEStringGrid& g) {
     if (g.Editierbar) {
         for (int r = 0; r < std::min(g.RowCount(), w->rowCount()); ++r) {
@@ -82,6 +108,10 @@ void Lies_Gitter(QTableWidget* w, TEStringGrid& g) {
                 }
             }
         }
+    }
+    const int spalten = std::min(g.ColCount(), w->columnCount());
+    for (int c = 0; c < spalten && c < static_cast<int>(g.ColWidths.size()); ++c) {
+        g.ColWidths[static_cast<size_t>(c)] = w->columnWidth(c);
     }
     if (w->currentRow() >= 0) {
         g.Row = w->currentRow();

@@ -3,6 +3,7 @@
 // kind on its own page, the bound widgets show the model after the activation
 // load, the pages fit the window, and the convert picture acts as a button.
 #include "app/lebenszyklus.h"
+#include "store/zahlen.h"
 #include "ui/hauptfenster.h"
 #include "ui/qt_umgebung.h"
 #include "ui/stil.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -221,13 +223,37 @@ class Seiten_B_Test : public QObject {
         QCOMPARE(gitter->rowCount(), g.RowCount());
         QCOMPARE(gitter->columnCount(), 7);
         QCOMPARE(gitter->item(1, 0)->text(), QString::fromStdString(g.Cell(0, 1)));
-        QVERIFY(gitter->item(0, 0)->font().bold());
-        QVERIFY(!gitter->item(1, 0)->font().bold());
+        // The caption row is the header and stays in view; row 0 is not repeated.
+        QCOMPARE(gitter->horizontalHeaderItem(0)->text(), QString::fromStdString(g.Cell(0, 0)));
+        QVERIFY(gitter->isRowHidden(0) && !gitter->isRowHidden(1));
         QCOMPARE(gitter->selectionBehavior(), QAbstractItemView::SelectRows);
         QCOMPARE(gitter->editTriggers(), QAbstractItemView::NoEditTriggers);
-        QVERIFY(gitter->horizontalHeader()->isHidden() && gitter->verticalHeader()->isHidden());
+        QVERIFY(gitter->horizontalHeader()->sectionsMovable());
+        QVERIFY(gitter->verticalHeader()->sectionsMovable());
         QCOMPARE(gitter->rowHeight(1), 20);
         QCOMPARE(gitter->columnWidth(0), 140);
+    }
+
+    // Columns moved and widened with the mouse keep their meaning: leaving the
+    // grid takes over the material of the chosen row, and the width the user
+    // dragged survives the redraw after the event.
+    void Materialgitter_Spalten_ziehen_aendert_keine_Werte() {
+        const TEStringGrid& g = form->maske.SG_Material.Grid;
+        QVERIFY(g.RowCount() > 3);
+        auto* gitter = Widget<QTableWidget>("SG_Material");
+        gitter->horizontalHeader()->moveSection(1, 0);
+        gitter->verticalHeader()->moveSection(3, 1);
+        gitter->horizontalHeader()->resizeSection(2, 200);
+        gitter->selectRow(3);
+        QFocusEvent aus(QEvent::FocusOut);
+        QApplication::sendEvent(gitter, &aus);
+        QCOMPARE(form->Materialname, g.Cell(0, 3));
+        QCOMPARE(form->e_Modul, static_cast<double>(Zelle_zu_Zahl(g.Cell(1, 3), form->Dezimal)));
+        QCOMPARE(gitter->columnWidth(2), 200);
+        QCOMPARE(g.ColWidth(2), 200);
+        gitter->horizontalHeader()->moveSection(0, 1);
+        gitter->verticalHeader()->moveSection(1, 3);
+        gitter->horizontalHeader()->resizeSection(2, 140);
     }
 
     void freie_Tabelle_erscheint_nach_dem_Zeitgeber() {

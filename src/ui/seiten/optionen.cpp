@@ -19,19 +19,23 @@ namespace {
 using namespace hilfen_b;
 
 // The material grid: seven columns of 140 pixels, rows of 20, whole rows
-// selected, nothing edited; the caption row comes bold from the binder.
+// selected, nothing edited. The caption row is the header, whose sections
+// resize and move the columns; a narrow handle on the left moves rows. Both
+// moves only change the view, so each column keeps the value it stands for.
 QTableWidget* Materialgitter(QWidget* eltern) {
     auto* gitter = new QTableWidget(1, 7, eltern);
     gitter->setObjectName(QStringLiteral("SG_Material"));
-    gitter->horizontalHeader()->hide();
-    gitter->verticalHeader()->hide();
-    gitter->horizontalHeader()->setDefaultSectionSize(140);
-    gitter->verticalHeader()->setDefaultSectionSize(20);
-    gitter->verticalHeader()->setMinimumSectionSize(20);
-    gitter->setSelectionBehavior(QAbstractItemView::SelectRows);
+    auto* kopf = gitter->horizontalHeader();
+    kopf->setDefaultSectionSize(140);
+    kopf->setSectionsMovable(true);
+    auto* griffe = gitter->verticalHeader();
+    griffe->setDefaultSectionSize(20);
+    griffe->setMinimumSectionSize(20);
+    griffe->setSectionsMovable(true);
+    griffe->setFixedWidth(12);
     gitter->setSelectionMode(QAbstractItemView::SingleSelection);
     gitter->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    gitter->setMinimumSize(7 * 140 + 2, 300);
+    gitter->setMinimumSize(7 * 140 + 12 + 2, 300);
     return gitter;
 }
 

@@ -32,12 +32,11 @@ QWidget* Dateiwahl(QWidget* eltern) {
     return spalte;
 }
 
-// The free table; the binder sets the widths, the bold heading row and
-// whether cells can be edited.
+// The free table; the binder sets the widths, the heading row and whether
+// cells can be edited. Its header resizes the columns by dragging.
 QTableWidget* Tabellengitter(QWidget* eltern) {
     auto* gitter = new QTableWidget(eltern);
     gitter->setObjectName(QStringLiteral("SG_Tabellen"));
-    gitter->horizontalHeader()->hide();
     gitter->verticalHeader()->hide();
     gitter->verticalHeader()->setDefaultSectionSize(20);
     gitter->setSelectionMode(QAbstractItemView::ContiguousSelection);
