@@ -305,6 +305,9 @@ class Seiten_A_Test : public QObject {
         QCOMPARE(Widget<QListWidget>("LB_Profilart")->count(), 9);
         QCOMPARE(Widget<QLineEdit>("E_Wmax")->text(), QString::fromStdString(m.E_Wmax.Text));
         QCOMPARE(Widget<QLabel>("L_Profil")->text(), QString::fromStdString(m.L_Profil.Caption));
+        // Before a kind is chosen, the picture is the equal angle its caption names.
+        QVERIFY(m.P_Profilart.Datei.empty());
+        QVERIFY(!Widget<QLabel>("P_Profilart")->pixmap().isNull());
         Widget<QListWidget>("LB_Profilart")->setCurrentRow(6);
         QCOMPARE(Widget<QLabel>("L_Profilart")->text(), QStringLiteral("HEB-Träger"));
         QCOMPARE(Widget<QListWidget>("LB_Profil")->count(), m.LB_Profil.Count());

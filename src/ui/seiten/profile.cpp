@@ -18,14 +18,17 @@ namespace pelmark::ui {
 namespace {
 
 // The picture of the section kind: an area of 100 x 100 pixels in which the
-// bitmap is drawn unscaled from its top left corner, cut off beyond it.
+// bitmap is drawn unscaled from its top left corner, cut off beyond it. Until
+// the first section kind is chosen it shows the equal angle, the kind its
+// caption names.
 QFrame* Profilbild(QWidget* eltern) {
     auto* flaeche = new QFrame(eltern);
     flaeche->setFrameStyle(QFrame::Box | QFrame::Plain);
     flaeche->setFixedSize(102, 102);
     flaeche->setBackgroundRole(QPalette::Base);
     flaeche->setAutoFillBackground(true);
-    auto* bild = Beschriftung(QString(), flaeche, "P_Profilart");
+    auto* bild =
+        Skizze("P_Profilart", QStringLiteral(":/profile/Winkel_G.svg"), QSize(100, 100), flaeche);
     bild->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     bild->setGeometry(1, 1, 100, 100);
     return flaeche;
