@@ -1,5 +1,7 @@
 #include "ui/binder_werte.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QHeaderView>
@@ -93,7 +95,11 @@ void Schreibe_Gitter(QTableWidget* w, const TEStringGrid& g) {
     w->setSelectionBehavior(g.Zeilenauswahl ? QAbstractItemView::SelectRows
                                             : QAbstractItemView::SelectItems);
     if (g.Row >= 0 && g.Row < g.RowCount()) {
-        w->selectRow(g.Row);
+        if (g.Zeilenauswahl) {
+            w->selectRow(g.Row);
+        } else {
+            w->setCurrentCell(g.Row, std::max(0, w->currentColumn()));
+        }
     }
 }
 
