@@ -67,9 +67,11 @@ void Schreibe_Kopf(QTableWidget* w, const TEStringGrid& g) {
         kopf->setFixedHeight(6);
     }
     kopf->show();
-    w->setVerticalHeaderLabels(QStringList(g.RowCount(), QString()));
-    for (int r = 0; r < g.RowCount(); ++r) {
-        w->setRowHidden(r, kopfzeile && r == 0);
+    if (!w->verticalHeader()->isHidden()) {
+        w->setVerticalHeaderLabels(QStringList(g.RowCount(), QString()));
+    }
+    if (g.RowCount() > 0) {
+        w->setRowHidden(0, kopfzeile); // no other row is ever hidden
     }
 }
 
