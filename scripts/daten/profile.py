@@ -9,7 +9,8 @@ largest distance of the outline from the axis).
 The static values are computed from the nominal dimensions of the standards
 (EN 10365 / DIN 1025 I sections, DIN 1026-1 / EN 10365 channels, EN 10056-1
 angles, EN 10055 T sections) on the exact outline: root and toe radii as
-circular arcs, tapered flanges of INP (14 %) and UPN (8 %) as sloping faces.
+circular arcs, tapered flanges of INP (14 %) and UPN (8 %, from UPN 320 on 5 %)
+as sloping faces.
 w (gauge line) and d (hole diameter) are not given: "-".
 """
 import math
@@ -174,7 +175,13 @@ INP = [(80, 42, 3.9, 5.9), (100, 50, 4.5, 6.8), (120, 58, 5.1, 7.7), (140, 66, 5
        (320, 131, 11.5, 17.3), (340, 137, 12.2, 18.3), (360, 143, 13.0, 19.5), (380, 149, 13.7, 20.5),
        (400, 155, 14.4, 21.6), (450, 170, 16.2, 24.3), (500, 185, 18.0, 27.0), (550, 200, 19.0, 30.0),
        (600, 215, 21.6, 32.4)]
-# UPN (DIN 1026-1): h, b, s, t; r1 = t, r2 = t / 2
+# UPN (DIN 1026-1): h, b, s, t; r1 = t, r2 = t / 2. The flanges slope 8 %,
+# the deep channels from UPN 320 on only 5 %.
+def upn_neigung(h):
+    return 0.05 if h > 300 else 0.08
+
+
+
 UPN = [(50, 38, 5, 7), (65, 42, 5.5, 7.5), (80, 45, 6, 8), (100, 50, 6, 8.5), (120, 55, 7, 9),
        (140, 60, 7, 10), (160, 65, 7.5, 10.5), (180, 70, 8, 11), (200, 75, 8.5, 11.5),
        (220, 80, 9, 12.5), (240, 85, 9.5, 13), (260, 90, 10, 14), (280, 95, 10, 15),
@@ -229,7 +236,8 @@ def tabellen():
         werte_zeile(f"L {a}x{b}x{_z(s)}", winkel(a, b, s, r, r / 2), b, a, s, "-")
         for a, b, s, r in WINKEL_U])
     t["U_Stahl.CSV"] = ("U-Stahl UPN DIN 1026-1", [
-        werte_zeile(f"UPN {h}", u_profil(h, b, s, tf, tf, tf / 2), b, h, s, tf)
+        werte_zeile(f"UPN {h}", u_profil(h, b, s, tf, tf, tf / 2, upn_neigung(h)),
+                    b, h, s, tf)
         for h, b, s, tf in UPN])
     t["I_Stahl.CSV"] = ("I-Träger INP DIN 1025-1", [
         werte_zeile(f"INP {h}", i_schmal(h, b, s, tf, s, 0.6 * s), b, h, s, tf)
