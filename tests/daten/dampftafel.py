@@ -2,14 +2,9 @@
 import os
 import sys
 
-try:
-    import iapws  # noqa: F401
-except ImportError:  # Debian's interpreter carries python3-iapws
-    if os.path.exists("/usr/bin/python3") and sys.executable != "/usr/bin/python3":
-        os.execv("/usr/bin/python3", ["/usr/bin/python3"] + sys.argv)
-    raise
+from gemeinsam import Pruefer, mit_debian_modul, wurzel, zeilen, zelle_lesen
 
-from gemeinsam import Pruefer, wurzel, zeilen, zelle_lesen
+mit_debian_modul("iapws")
 
 sys.path.insert(0, os.path.join(wurzel(), "scripts", "daten"))
 import dampftafel  # noqa: E402

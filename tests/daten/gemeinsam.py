@@ -4,12 +4,24 @@ Each check script is run as `python3 tests/daten/<script>.py <repo-root>`,
 prints one line per failure and a final line "N passed, N failed", and exits
 non-zero when anything failed.
 """
+import importlib
 import os
 import re
 import sys
 
 ZAHL_KOMMA = re.compile(r"^ *[+-]?(\d+(,\d*)?|,\d+)([eE][+-]?\d+)? *$")
 ZAHL_STRIKT = re.compile(r"^ *[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?$")
+
+
+def mit_debian_modul(name):
+    """Imports a module that Debian packages (python3-iapws, python3-fluids);
+    if this interpreter lacks it, the script starts again under Debian's."""
+    try:
+        return importlib.import_module(name)
+    except ImportError:
+        if os.path.exists("/usr/bin/python3") and sys.executable != "/usr/bin/python3":
+            os.execv("/usr/bin/python3", ["/usr/bin/python3"] + sys.argv)
+        raise
 
 
 def wurzel():
