@@ -7,6 +7,7 @@
 #include "app/tabellenseite.h"
 #include "calc/massumwandlung.h"
 #include "media/rtf.h"
+#include "media/rtf_html.h"
 #include "store/textdatei.h"
 
 #include <filesystem>
@@ -107,6 +108,10 @@ void Infofenster_Activate(Mainform& f, Infofenster& fenster) {
         Rtf_Dokument dokument = Rtf_lesen(bytes);
         fenster.E_Infotext.Lines = std::move(dokument.Absaetze);
         fenster.Html = std::move(dokument.Html);
+        if (&fenster == &f.maske.F_Programminfo && !f.Betriebsinfo.empty()) {
+            fenster.E_Infotext.Lines.push_back(f.Betriebsinfo);
+            fenster.Html += Html_aus_Zeilen({f.Betriebsinfo});
+        }
     });
 }
 

@@ -64,6 +64,9 @@ struct Mainform {
     std::string DLG_Bild_Laden_Ordner;
     Jpegbild jpegImg; // the picture of the page "Formeln"
     bool Geschlossen = false;
+    // The mode and program folder, shown at the end of the program
+    // information ("Betriebsart: …"); empty where no mode was decided.
+    std::string Betriebsinfo;
 };
 
 // The error box text: a full stop is appended when the last character's code

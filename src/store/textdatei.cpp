@@ -231,6 +231,10 @@ void Schreibe_Textdatei(const std::filesystem::path& pfad, const Zeilenliste& ze
         bytes += kodierung == Kodierung::Windows1252 ? Utf8_zu_Windows1252(zeile) : zeile;
         bytes += "\r\n";
     }
+    Schreibe_Bytes(pfad, bytes);
+}
+
+void Schreibe_Bytes(const std::filesystem::path& pfad, std::string_view bytes) {
     std::filesystem::path vorlage = pfad;
     vorlage += ".tmpXXXXXX";
     std::string name = vorlage.string();

@@ -42,6 +42,10 @@ Kodierung Passende_Kodierung(const Zeilenliste& zeilen);
 void Schreibe_Textdatei(const std::filesystem::path& pfad, const Zeilenliste& zeilen,
                         Kodierung kodierung);
 
+// Writes the bytes the same way: through a temporary file renamed over the
+// target, mode 0644; on failure the target stays as it was.
+void Schreibe_Bytes(const std::filesystem::path& pfad, std::string_view bytes);
+
 // A readable reason for an errno value, in German.
 std::string Systemgrund(int fehlernummer);
 
