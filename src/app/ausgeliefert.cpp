@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <map>
 #include <sstream>
+#include <stdexcept>
 
 namespace pelmark {
 
@@ -93,7 +94,6 @@ void Abgleiche_Datei(const fs::path& quelle, const fs::path& ziel, const std::st
         Anlegen(kopie.parent_path());
         Schreibe_Bytes(kopie, neu);
         liste[datei] = summe_neu;
-        ++abgleich.Kopiert;
         return;
     }
     const std::uint64_t summe_kopie = Pruefsumme(Lies_Bytes(kopie));
@@ -104,7 +104,6 @@ void Abgleiche_Datei(const fs::path& quelle, const fs::path& ziel, const std::st
         // Never edited: the new version replaces it.
         Schreibe_Bytes(kopie, neu);
         liste[datei] = summe_neu;
-        ++abgleich.Kopiert;
     } else if (alt == liste.end() || alt->second != summe_neu) {
         // Edited, and something new was shipped: put it beside, say so once.
         fs::path daneben = kopie;

@@ -38,8 +38,6 @@ struct Abgleich {
     // Edited user files (paths relative to the user folder) whose new shipped
     // version now lies beside them as NAME.neu.
     std::vector<std::string> Beiseite;
-    // Files copied or replaced.
-    int Kopiert = 0;
     // Clear messages for what could not be done; the rest was done.
     std::vector<std::string> Fehler;
 };
