@@ -1,5 +1,6 @@
 #include "app/lebenszyklus.h"
 
+#include "app/auswahl_behalten.h"
 #include "app/auswahllisten.h"
 #include "app/ereignisse.h"
 #include "app/handler.h"
@@ -10,6 +11,7 @@
 #include "store/textdatei.h"
 
 #include <filesystem>
+#include <optional>
 
 namespace pelmark {
 
@@ -65,12 +67,22 @@ void FormCreate(Mainform& f) {
     f.Timer1_aktiv = true;
 }
 
+// Every load after the first puts back what the fitter had chosen and typed,
+// where the reloaded tables still have it, and computes the pages for it.
 void FormActivate(Mainform& f) {
+    std::optional<Auswahlstand> behalten;
+    if (f.Geladen) {
+        behalten = Auswahl_merken(f);
+    }
     Sicher_ausfuehren(f, [&] {
         Tabellenordner_setzen(f, f.InfoTabellendir);
         Lade_Tabellen(f.Speicher, f.Datendir);
+        if (behalten) {
+            Masspositionen_zurueck(f, *behalten);
+        }
         Anzeige_Massumwandlung(f);
-        Init_Anzeige(f);
+        Init_Anzeige(f, behalten ? &*behalten : nullptr);
+        f.Geladen = true;
     });
 }
 

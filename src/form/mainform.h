@@ -64,6 +64,8 @@ struct Mainform {
     std::string DLG_Bild_Laden_Ordner;
     Jpegbild jpegImg; // the picture of the page "Formeln"
     bool Geschlossen = false;
+    // An activation load has filled the lists: later loads keep the selections.
+    bool Geladen = false;
 };
 
 // The error box text: a full stop is appended when the last character's code
