@@ -71,11 +71,17 @@ void FormCreate(Mainform& f) {
 // where the reloaded tables still have it, and computes the pages for it.
 void FormActivate(Mainform& f) {
     std::optional<Auswahlstand> behalten;
+    std::string tabellenordner = f.InfoTabellendir;
     if (f.Geladen) {
         behalten = Auswahl_merken(f);
+        // The folder of free tables the fitter browsed to, while it exists.
+        std::error_code fehler;
+        if (fs::is_directory(f.maske.FileListBox1.Pfad, fehler)) {
+            tabellenordner = f.maske.FileListBox1.Pfad;
+        }
     }
     Sicher_ausfuehren(f, [&] {
-        Tabellenordner_setzen(f, f.InfoTabellendir);
+        Tabellenordner_setzen(f, tabellenordner);
         Lade_Tabellen(f.Speicher, f.Datendir);
         if (behalten) {
             Masspositionen_zurueck(f, *behalten);
