@@ -1,5 +1,6 @@
 #include "app/auswahllisten.h"
 
+#include "app/auswahl_behalten.h"
 #include "app/handler.h"
 #include "calc/anzeigen.h"
 #include "components/aktualisieren.h"
@@ -49,7 +50,7 @@ void Fuelle_aus_Spalte0(Liste& liste, const Tabelle& t) {
     }
 }
 
-void Fuelle_Normlisten(Mainform& f, const Listentabellen& t) {
+void Fuelle_Normlisten(Mainform& f, const Listentabellen& t, const Auswahlstand* behalten) {
     auto& m = f.maske;
     // One pressure stage per group of seven flange columns.
     for (Liste* liste : {&m.LB_PN, &m.LB_Armaturen_PN, &m.LB_PN1, &m.LB_PN2}) {
@@ -69,6 +70,9 @@ void Fuelle_Normlisten(Mainform& f, const Listentabellen& t) {
     }
     for (Liste* liste : nennweiten) {
         Waehle_Eintrag(*liste, 0);
+    }
+    if (behalten != nullptr) {
+        Normlisten_zurueck(m, *behalten);
     }
     Aktualisieren_Anzeige(f);
 }
@@ -110,10 +114,10 @@ void Fuelle_Materialgitter(Mainform& f) {
 
 } // namespace
 
-void Init_Anzeige(Mainform& f) {
+void Init_Anzeige(Mainform& f, const Auswahlstand* behalten) {
     auto& m = f.maske;
     f.Art = 1;
-    if (!m.RB1.Checked) {
+    if (behalten == nullptr && !m.RB1.Checked) {
         // Switching the support count back to "2" runs its click handler.
         m.Radio_ein(m.RB1);
         RB1Click(f);
@@ -121,12 +125,15 @@ void Init_Anzeige(Mainform& f) {
     Leere_Listen(m);
     const Tabellenspeicher& s = f.Speicher;
     if (m.RB_DIN_Rohr.Checked) {
-        Fuelle_Normlisten(f, {s.Din_Rohre, s.DIN_Boegen, s.DIN_Flansche});
+        Fuelle_Normlisten(f, {s.Din_Rohre, s.DIN_Boegen, s.DIN_Flansche}, behalten);
     }
     if (m.RB_ANSI_Rohr.Checked) {
-        Fuelle_Normlisten(f, {s.ANSI_Rohre, s.ANSI_Boegen, s.ANSI_Flansche});
+        Fuelle_Normlisten(f, {s.ANSI_Rohre, s.ANSI_Boegen, s.ANSI_Flansche}, behalten);
     }
     Fuelle_Profillisten(f);
+    if (behalten != nullptr) {
+        Profillisten_zurueck(f, *behalten);
+    }
     m.E_Isolierdicke1.Text = "0";
     m.E_Isolierdicke2.Text = "0";
     Fuelle_Isolierlisten(f);
@@ -135,6 +142,9 @@ void Init_Anzeige(Mainform& f) {
     m.E_Gamma.Text = "1";
     m.E_Winddruck.Text = Festkomma(f.Winddruck, 2, f.Dezimal);
     Fuelle_Materialgitter(f);
+    if (behalten != nullptr) {
+        Eingaben_zurueck(f, *behalten);
+    }
     Material_uebernehmen(f);
     Anzeige_Profilwerte(f);
     Anzeige_Konstruktionsdaten(f);

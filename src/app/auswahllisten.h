@@ -7,6 +7,11 @@
 
 namespace pelmark {
 
-void Init_Anzeige(Mainform& f);
+struct Auswahlstand;
+
+// With a kept state (an activation load after the first), the refilled lists
+// take back the selections the new tables still have, and the inputs, the
+// switches and the material row are put back before the pages are computed.
+void Init_Anzeige(Mainform& f, const Auswahlstand* behalten = nullptr);
 
 } // namespace pelmark

@@ -1,5 +1,6 @@
 #include "app/lebenszyklus.h"
 
+#include "app/auswahl_behalten.h"
 #include "app/auswahllisten.h"
 #include "app/ereignisse.h"
 #include "app/handler.h"
@@ -11,6 +12,7 @@
 #include "store/textdatei.h"
 
 #include <filesystem>
+#include <optional>
 
 namespace pelmark {
 
@@ -66,12 +68,28 @@ void FormCreate(Mainform& f) {
     f.Timer1_aktiv = true;
 }
 
+// Every load after the first puts back what the fitter had chosen and typed,
+// where the reloaded tables still have it, and computes the pages for it.
 void FormActivate(Mainform& f) {
+    std::optional<Auswahlstand> behalten;
+    std::string tabellenordner = f.InfoTabellendir;
+    if (f.Geladen) {
+        behalten = Auswahl_merken(f);
+        // The folder of free tables the fitter browsed to, while it exists.
+        std::error_code fehler;
+        if (fs::is_directory(f.maske.FileListBox1.Pfad, fehler)) {
+            tabellenordner = f.maske.FileListBox1.Pfad;
+        }
+    }
     Sicher_ausfuehren(f, [&] {
-        Tabellenordner_setzen(f, f.InfoTabellendir);
+        Tabellenordner_setzen(f, tabellenordner);
         Lade_Tabellen(f.Speicher, f.Datendir);
+        if (behalten) {
+            Masspositionen_zurueck(f, *behalten);
+        }
         Anzeige_Massumwandlung(f);
-        Init_Anzeige(f);
+        Init_Anzeige(f, behalten ? &*behalten : nullptr);
+        f.Geladen = true;
     });
 }
 

@@ -1,7 +1,8 @@
 // The tables page: a drive, folder and file list linked in a chain, the grid
 // SG_Tabellen showing the chosen free table, and saving an edited table into
-// the data directory. In view mode row 0 is the fixed headings line; in edit
+// its folder. In view mode row 0 is the fixed headings line; in edit
 // mode row 0 is the line of column widths and every cell can be changed.
+// A table is saved back into the folder it was opened from.
 
 #include "app/tabellenseite.h"
 
@@ -168,6 +169,7 @@ void DirectoryListBox1Change(Mainform& f) {
 }
 
 void FileListBox1Change(Mainform& f) {
+    f.maske.L_Gespeichert.Caption.clear();
     auto& g = f.maske.SG_Tabellen.Grid;
     const auto& dateien = f.maske.FileListBox1;
     const std::string* datei = Gewaehlte_Datei(dateien);
@@ -193,6 +195,7 @@ void CB_EditClick(Mainform& f) {
 }
 
 void B_SpeichernClick(Mainform& f) {
+    f.maske.L_Gespeichert.Caption.clear();
     if (!f.maske.CB_Edit.Checked) {
         Zeige_Hinweis(f, Meldungsart::hinweis, "Es kann nur im Editmodus gespeichert werden");
         return;
@@ -202,10 +205,14 @@ void B_SpeichernClick(Mainform& f) {
         Zeige_Hinweis(f, Meldungsart::hinweis, "Es ist keine Datei ausgewählt");
         return;
     }
+    // Into the folder the table was opened from, so the saved table is the
+    // one shown again, and no stray copy lands beside the reference tables.
+    const std::string pfad = f.maske.FileListBox1.Pfad + *datei;
     auto& g = f.maske.SG_Tabellen.Grid;
-    g.SaveToFile(fs::path(f.Datendir + *datei));
+    g.SaveToFile(fs::path(pfad));
     g.Clear();
     FileListBox1Change(f);
+    f.maske.L_Gespeichert.Caption = "Gespeichert in " + pfad;
 }
 
 } // namespace pelmark

@@ -11,9 +11,8 @@ namespace pelmark {
 
 namespace {
 
-// 32-bit sums wrap around as the machine's integers do.
-std::int32_t Summe(std::int32_t a, std::int32_t b) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(a) + static_cast<std::uint32_t>(b));
+bool Baubar(std::int32_t iso) {
+    return iso >= 0 && iso <= Isolierung_hoechstens;
 }
 
 std::int32_t Ganzzahl_oder_null(const std::string& text) {
@@ -50,15 +49,18 @@ std::int32_t Halb_gerundet(double wert) {
     return static_cast<std::int32_t>(gerundet);
 }
 
-std::int32_t Leitungsabstand(const Leitungsmasse& l1, const Leitungsmasse& l2) {
-    const std::int32_t a1 = Halb_gerundet(l1.DA);
-    const std::int32_t a2 = Halb_gerundet(l2.DA);
-    const std::int32_t e1 = Summe(Halb_gerundet(l1.DF), l1.iso);
-    const std::int32_t e2 = Summe(Halb_gerundet(l2.DF), l2.iso);
-    if (e1 >= e2) {
-        return Summe(Summe(Summe(e1, Abstand_Luft), a2), l2.iso);
+std::optional<std::int64_t> Leitungsabstand(const Leitungsmasse& l1, const Leitungsmasse& l2) {
+    if (!Baubar(l1.iso) || !Baubar(l2.iso)) {
+        return std::nullopt;
     }
-    return Summe(Summe(Summe(e2, Abstand_Luft), a1), l1.iso);
+    const std::int64_t a1 = Halb_gerundet(l1.DA);
+    const std::int64_t a2 = Halb_gerundet(l2.DA);
+    const std::int64_t e1 = std::int64_t{Halb_gerundet(l1.DF)} + l1.iso;
+    const std::int64_t e2 = std::int64_t{Halb_gerundet(l2.DF)} + l2.iso;
+    if (e1 >= e2) {
+        return e1 + Abstand_Luft + a2 + l2.iso;
+    }
+    return e2 + Abstand_Luft + a1 + l1.iso;
 }
 
 void Abstand_und_Isolierung_zeigen(Mainform& f) {
@@ -67,9 +69,9 @@ void Abstand_und_Isolierung_zeigen(Mainform& f) {
         Lies_Leitung(f, m.LB_DN1.ItemIndex, m.LB_PN1.ItemIndex, m.E_Isolierdicke1);
     const Leitungsmasse l2 =
         Lies_Leitung(f, m.LB_DN2.ItemIndex, m.LB_PN2.ItemIndex, m.E_Isolierdicke2);
-    const std::int32_t A = Leitungsabstand(l1, l2);
-    m.E_Abstand_Anlage.Text = std::to_string(A);
-    m.E_Abstand_RBR.Text = std::to_string(Summe(A, Abstand_Luft));
+    const auto A = Leitungsabstand(l1, l2);
+    m.E_Abstand_Anlage.Text = A ? std::to_string(*A) : "-";
+    m.E_Abstand_RBR.Text = A ? std::to_string(*A + Abstand_Luft) : "-";
     const int spalte = m.LB_Temperatur.ItemIndex + 1;
     const int zeile = m.LB_NW.ItemIndex + 1;
     m.E_Isolierstaerke.Text = f.Speicher.Isolierung.Inhalt(spalte, zeile);

@@ -5,6 +5,7 @@
 #include "store/gleitkomma.h"
 #include "store/zahlen.h"
 
+#include <initializer_list>
 #include <numbers>
 
 namespace pelmark {
@@ -16,7 +17,8 @@ constexpr double pi_32 = 0.098174770424681038704;
 constexpr double pi_64 = 0.049087385212340519352;
 constexpr double Sicherheit = 1.75;
 constexpr double Mindesttemperatur = 21.0;
-constexpr double Schenkel_Grenze = 1e6; // mm
+constexpr double Absoluter_Nullpunkt = -273.15; // °C
+constexpr double Schenkel_Grenze = 1e6;         // mm
 // From here on the downward search could no longer subtract its steps.
 constexpr double Lmax_Grenze = 9007199254740992.0;
 
@@ -53,12 +55,18 @@ Dehnungsdaten Querschnitt(Mainform& f) {
     d.beiwerte = {f.Beta20, f.Delta_Beta};
     m.L_AD_Dehnkraft.Caption = m.E_DA1.Text;
     m.L_WD_Dehnkraft.Caption = m.E_WD1.Text;
+    m.L_Leitung_Dehnung.Caption = Leitungszeile(f);
     return d;
 }
 
 void Gerade_Leitung(Mainform& f, const Dehnungsdaten& d) {
     auto& m = f.maske;
     const double L = gk::pruefe(Dezimal_oder(m.E_Dehnung_L.Text, 0) * 1000);
+    if (L < 0) {
+        m.E_Dehnung_DL.Text = "-";
+        m.E_F_Dehnung.Text = "-";
+        return;
+    }
     if (L == 0 || !(d.T >= Mindesttemperatur)) {
         m.E_Dehnung_DL.Text = "0";
         return;
@@ -73,6 +81,11 @@ void Gerade_Leitung(Mainform& f, const Dehnungsdaten& d) {
 // at the allowable stress, and the least one the growth of L1 needs.
 void Winkelschenkel(Mainform& f, const Dehnungsdaten& d, Edit& eingabe, Edit& lmin, Edit& lmax) {
     const double L1 = gk::pruefe(Dezimal_oder(eingabe.Text, 0) * 1000);
+    if (L1 < 0) {
+        lmin.Text = "-";
+        lmax.Text = "-";
+        return;
+    }
     if (L1 == 0 || L1 > Schenkel_Grenze || !(d.T >= Mindesttemperatur)) {
         eingabe.Text = "0";
         return;
@@ -94,6 +107,10 @@ void Winkelschenkel(Mainform& f, const Dehnungsdaten& d, Edit& eingabe, Edit& lm
 void U_Bogen(Mainform& f, const Dehnungsdaten& d) {
     auto& m = f.maske;
     const double U = gk::pruefe(Dezimal_oder(m.E_U_L1.Text, 0) * 1000 / 2);
+    if (U < 0) {
+        m.E_U_Lmin.Text = "-";
+        return;
+    }
     if (U == 0 || U > Schenkel_Grenze || !(d.T >= Mindesttemperatur)) {
         m.E_U_L1.Text = "0";
         return;
@@ -103,12 +120,27 @@ void U_Bogen(Mainform& f, const Dehnungsdaten& d) {
     m.E_U_Lmin.Text = a >= U_Grenze ? "Ungültig" : Zwei_Stellen(f, a / 1000);
 }
 
+// Below absolute zero no result of the panel can be given; the inputs keep
+// what was typed.
+void Alles_ungueltig(Maske& m) {
+    for (Edit* feld : {&m.E_Dehnung_DL, &m.E_F_Dehnung, &m.E_Winkel_Lmin, &m.E_Winkel_Lmax,
+                       &m.E_Z_Lmin, &m.E_z_Lmax, &m.E_U_Lmin}) {
+        feld->Text = "-";
+    }
+}
+
 } // namespace
 
+// Inputs outside their physical range (a negative length or leg, an end
+// temperature below absolute zero) show "-" in the results they feed.
 void Anzeige_Rohrdehnung(Mainform& f) {
     auto& m = f.maske;
     Dehnungsdaten d = Querschnitt(f);
     d.T = Dezimal_oder(m.E_Dehnung_Endtemp.Text, 0);
+    if (d.T < Absoluter_Nullpunkt) {
+        Alles_ungueltig(m);
+        return;
+    }
     Gerade_Leitung(f, d);
     Winkelschenkel(f, d, m.E_Winkel_L1, m.E_Winkel_Lmin, m.E_Winkel_Lmax);
     Winkelschenkel(f, d, m.E_Z_L1, m.E_Z_Lmin, m.E_z_Lmax);

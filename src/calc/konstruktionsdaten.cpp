@@ -6,6 +6,7 @@
 #include "store/zahlen.h"
 
 #include <array>
+#include <optional>
 
 namespace pelmark {
 
@@ -21,22 +22,37 @@ double Lies_mit_Ersatz(Edit& feld, double ersatz, const char* ersatztext) {
     return ersatz;
 }
 
+// A result that an input outside its physical range (a negative insulation
+// thickness or filling density) cannot give: shown as "-".
+using Wert = std::optional<double>;
+
 struct Lasten {
-    double m_L, m_F, m_I, W_i, W_u;
+    Wert m_L, m_F, m_I, W_i, W_u;
 };
 
-std::string Zwei_Stellen(const Mainform& f, double wert) {
-    return Festkomma(wert, 2, f.Dezimal);
+Wert Plus(const Wert& a, const Wert& b) {
+    return a && b ? Wert(*a + *b) : std::nullopt;
+}
+
+std::string Zwei_Stellen(const Mainform& f, const Wert& wert) {
+    return wert ? Festkomma(*wert, 2, f.Dezimal) : "-";
 }
 
 Lasten Gewichte_zeigen(Mainform& f, double D, double s, double t, double gamma) {
     auto& m = f.maske;
+    const bool t_gilt = t >= 0;
     Lasten l{};
     l.m_L = masse_Leitung_rechnen(D, s, f.Gamma_Rohr_Traeger);
-    l.m_F = masse_Fuellung_rechnen(D, s, gamma);
-    l.m_I = masse_Isolierung_rechnen(D, t);
-    const double summe = l.m_L + l.m_F + l.m_I;
-    l.W_i = Windlast_rechnen(D, t, f.Winddruck);
+    if (gamma >= 0) {
+        l.m_F = masse_Fuellung_rechnen(D, s, gamma);
+    }
+    if (t_gilt) {
+        l.m_I = masse_Isolierung_rechnen(D, t);
+    }
+    const Wert summe = Plus(Plus(l.m_L, l.m_F), l.m_I);
+    if (t_gilt) {
+        l.W_i = Windlast_rechnen(D, t, f.Winddruck);
+    }
     l.W_u = Windlast_rechnen(D, 0, f.Winddruck);
     m.E_Masse_Ltg.Text = Zwei_Stellen(f, l.m_L);
     m.E_Masse_Fuellung.Text = Zwei_Stellen(f, l.m_F);
@@ -48,34 +64,45 @@ Lasten Gewichte_zeigen(Mainform& f, double D, double s, double t, double gamma) 
 }
 
 // Empty and filled, bare and insulated; a span search that reaches its bound
-// shows "-".
+// shows "-", as does a case whose weight or wind could not be given.
 void Stuetzweiten_zeigen(Mainform& f, double D, double s, const Lasten& l) {
     auto& m = f.maske;
     struct Fall {
         Edit& feld;
-        double M;
-        double W;
+        Wert M;
+        Wert W;
     };
     const std::array<Fall, 4> faelle = {{
         {m.E_Stuetzweite_leer_unisoliert, l.m_L, l.W_u},
-        {m.E_Stuetzweite_leer_isoliert, l.m_L + l.m_I, l.W_i},
-        {m.E_Stuetzweite_voll_unisoliert, l.m_L + l.m_F, l.W_u},
-        {m.E_Stuetzweite_Voll_isoliert, l.m_L + l.m_F + l.m_I, l.W_i},
+        {m.E_Stuetzweite_leer_isoliert, Plus(l.m_L, l.m_I), l.W_i},
+        {m.E_Stuetzweite_voll_unisoliert, Plus(l.m_L, l.m_F), l.W_u},
+        {m.E_Stuetzweite_Voll_isoliert, Plus(Plus(l.m_L, l.m_F), l.m_I), l.W_i},
     }};
     for (const Fall& fall : faelle) {
-        const double q = Centimetergewicht(fall.M, fall.W);
+        if (!fall.M || !fall.W) {
+            fall.feld.Text = "-";
+            continue;
+        }
+        const double q = Centimetergewicht(*fall.M, *fall.W);
         const auto L = stuetzweite(f.Art, D / 10, s / 10, q, f.e_Modul);
-        fall.feld.Text = L ? Zwei_Stellen(f, *L) : "-";
+        fall.feld.Text = Zwei_Stellen(f, L);
     }
 }
 
 } // namespace
+
+std::string Leitungszeile(const Mainform& f) {
+    const auto& m = f.maske;
+    return "Leitung: " + m.LB_AD1.Auswahltext() + " · " + m.E_DA1.Text + " × " + m.E_WD1.Text +
+           " · " + f.Materialname;
+}
 
 void Anzeige_Konstruktionsdaten(Mainform& f) {
     auto& m = f.maske;
     Abstand_und_Isolierung_zeigen(f);
     m.E_NW.Text = m.LB_AD1.Auswahltext();
     m.E_Wd.Text = m.E_WD1.Text;
+    m.L_Leitung_Konstruktion.Caption = Leitungszeile(f);
     const double s = Lies_mit_Ersatz(m.E_Wd, 0.1, "0");
     const double t = Lies_mit_Ersatz(m.E_Isolierdicke, 0, "0");
     const double gamma = Lies_mit_Ersatz(m.E_Gamma, 1, "1");

@@ -27,8 +27,7 @@ void Winddruck_uebernehmen(Mainform& f) {
         f.Winddruck = static_cast<double>(*wert);
         return;
     }
-    f.Winddruck = Winddruck_Ersatz;
-    f.maske.E_Winddruck.Text = "110";
+    f.maske.E_Winddruck.Text = Festkomma(f.Winddruck, 2, f.Dezimal);
 }
 
 } // namespace pelmark

@@ -7,11 +7,9 @@
 
 namespace pelmark {
 
-// The wind pressure when E_Winddruck does not read (not the start value 1100).
-inline constexpr double Winddruck_Ersatz = 110.0;
-
-// Reads E_Winddruck into Winddruck; an unreadable text gives 110 and the
-// field shows "110".
+// Reads E_Winddruck into Winddruck. An unreadable text keeps the last valid
+// wind pressure (1100 from the start) and shows it again in the field: a
+// lower stand-in would shrink the wind load and lengthen the support spans.
 void Winddruck_uebernehmen(Mainform& f);
 
 } // namespace pelmark

@@ -67,6 +67,9 @@ struct Mainform {
     // The mode and program folder, shown at the end of the program
     // information ("Betriebsart: …"); empty where no mode was decided.
     std::string Betriebsinfo;
+
+    // An activation load has filled the lists: later loads keep the selections.
+    bool Geladen = false;
 };
 
 // The error box text: a full stop is appended when the last character's code

@@ -193,7 +193,8 @@
     F(Edit, E_Stuetzweite_leer_isoliert, Edit::Ausgabe())                                          \
     F(Edit, E_Stuetzweite_voll_unisoliert, Edit::Ausgabe())                                        \
     F(Edit, E_Stuetzweite_Voll_isoliert, Edit::Ausgabe())                                          \
-    F(Knopf, BitBtn8, Knopf{})
+    F(Knopf, BitBtn8, Knopf{})                                                                     \
+    F(Beschriftung, L_Leitung_Konstruktion, Beschriftung::Text(""))
 
 #define PELMARK_SEITE_DEHNUNG(F)                                                                   \
     F(Edit, E_Dehnung_Endtemp, Edit::Eingabe("0"))                                                 \
@@ -228,7 +229,8 @@
     F(Beschriftung, L_Wert_V, Beschriftung::Text("-"))                                             \
     F(Beschriftung, L_Wert_h, Beschriftung::Text("-"))                                             \
     F(Beschriftung, L_Wert_r, Beschriftung::Text("-"))                                             \
-    F(Knopf, BitBtn10, Knopf{})
+    F(Knopf, BitBtn10, Knopf{})                                                                    \
+    F(Beschriftung, L_Leitung_Dehnung, Beschriftung::Text(""))
 
 #define PELMARK_SEITE_TABELLEN(F)                                                                  \
     F(Liste, DriveComboBox1, Liste::Combobox())                                                    \
@@ -237,7 +239,8 @@
     F(Gitter, SG_Tabellen, Gitter::Ohne_feste_Spalte())                                            \
     F(Knopf, B_Speichern, Knopf{})                                                                 \
     F(Schalter, CB_Edit, Schalter{false, false, ""})                                               \
-    F(Knopf, BitBtn9, Knopf{})
+    F(Knopf, BitBtn9, Knopf{})                                                                     \
+    F(Beschriftung, L_Gespeichert, Beschriftung::Text(""))
 
 #define PELMARK_SEITE_FORMELN(F)                                                                   \
     F(Bild, Image1, Bild{"", 1000, 631})                                                           \

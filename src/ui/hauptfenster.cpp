@@ -7,6 +7,7 @@
 #include "ui/seiten/seiten.h"
 
 #include <QCloseEvent>
+#include <QScopedValueRollback>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -79,9 +80,13 @@ void Hauptfenster::Zeige_Infofenster(Infofenster& fenster, bool modal) {
 }
 
 void Hauptfenster::Ausloesen(const std::string& name, Ereignis art, int taste) {
-    if (form_.Geschlossen) {
+    // A message box that a handler shows takes the focus from the field the
+    // user is in; that focus change must not run the field's handler again
+    // inside the first one (the same message twice, the model overwritten).
+    if (form_.Geschlossen || laeuft_) {
         return;
     }
+    const QScopedValueRollback<bool> sperre(laeuft_, true);
     binder_->Widgets_zu_Modell();
     if (art == Ereignis::Klick && Ist_Ende_Knopf(name)) {
         close();
@@ -92,6 +97,7 @@ void Hauptfenster::Ausloesen(const std::string& name, Ereignis art, int taste) {
 }
 
 void Hauptfenster::Fuehre_aus(void (*schritt)(Mainform&)) {
+    const QScopedValueRollback<bool> sperre(laeuft_, true);
     binder_->Widgets_zu_Modell();
     Sicher_ausfuehren(form_, [&] { schritt(form_); });
     binder_->Modell_zu_Widgets();

@@ -42,6 +42,7 @@ class Hauptfenster : public QWidget {
     Infodialog* programminfo_;
     Infodialog* geschwindigkeitsinfo_;
     bool gezeigt_ = false;
+    bool laeuft_ = false; // a handler or life-cycle step is running
 };
 
 } // namespace pelmark::ui

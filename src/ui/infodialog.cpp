@@ -12,7 +12,8 @@ Infodialog::Infodialog(QWidget* eltern, Infofenster& fenster, const QString& tit
     setWindowTitle(titel);
     resize(groesse);
     text_->setObjectName(QStringLiteral("E_Infotext"));
-    text_->setReadOnly(false);
+    // The help text can be read, selected and copied, not typed into.
+    text_->setReadOnly(true);
     auto* knopf = new QPushButton(knopftext, this);
     knopf->setObjectName(QStringLiteral("BitBtn1"));
     connect(knopf, &QPushButton::clicked, this, &QDialog::accept);

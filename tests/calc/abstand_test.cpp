@@ -1,5 +1,5 @@
 // Line spacing in whole millimetres: halves to the even neighbour, the line
-// with the larger envelope brings its flange radius, 32-bit sums.
+// with the larger envelope brings its flange radius, sums that never wrap.
 #include "calc/abstand.h"
 #include "store/fehler.h"
 
@@ -29,7 +29,7 @@ TEST(Leitungsabstand, Huellen_und_Isolierung) {
     struct Fall {
         const char* Name;
         Leitungsmasse l1, l2;
-        std::int32_t Abstand;
+        std::optional<std::int64_t> Abstand;
     };
     const Fall faelle[] = {
         {"Beispiel", {60.3, 165, 0}, {33.7, 115, 0}, 149},
@@ -38,7 +38,9 @@ TEST(Leitungsabstand, Huellen_und_Isolierung) {
         {"gleiche Huellen nehmen Leitung 1", {60.3, 165, 0}, {33.7, 115, 24}, 173},
         {"Flansch ohne Wert", {60.3, 0, 0}, {33.7, 115, 0}, 138},
         {"beide ohne alles", {0, 0, 0}, {0, 0, 0}, 50},
-        {"32 Bit laufen um", {0, 0, 2147483600}, {0, 0, 0}, -2147483646},
+        {"32 Bit laufen nicht mehr um", {0, 0, 2147483600}, {0, 0, 0}, std::nullopt},
+        {"1000 mm gehen noch", {0, 0, 1000}, {0, 0, 1000}, 2050},
+        {"negative Isolierung", {60.3, 165, 0}, {33.7, 115, -50}, std::nullopt},
     };
     for (const auto& f : faelle) {
         EXPECT_EQ(Leitungsabstand(f.l1, f.l2), f.Abstand) << f.Name;

@@ -9,6 +9,7 @@
 #include <QTabBar>
 
 #include <QDir>
+#include <QLineEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,9 +17,26 @@
 #include "pruef_umgebung.h"
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 using namespace pelmark;
+
+namespace {
+
+// A platform whose message box takes the focus, as a real one does.
+struct Fokus_Umgebung : Pruef_Umgebung {
+    std::function<void()> Beim_Zeigen;
+    void Zeige_Meldung(Meldungsart art, const std::string& titel,
+                       const std::string& text) override {
+        Pruef_Umgebung::Zeige_Meldung(art, titel, text);
+        if (Beim_Zeigen) {
+            Beim_Zeigen();
+        }
+    }
+};
+
+} // namespace
 
 class Hauptfenster_Test : public QObject {
     Q_OBJECT
@@ -91,6 +109,27 @@ class Hauptfenster_Test : public QObject {
         QVERIFY(form->Geschlossen);
         QCOMPARE(form->Dezimal, '.');
         QVERIFY(QFile::exists(ordner.path() + "/Daten/Style.INI"));
+    }
+
+    void Meldung_nimmt_den_Fokus_ohne_zweiten_Handler() {
+        Fokus_Umgebung umgebung;
+        auto form = std::make_unique<Mainform>(umgebung, programmdir(), '.');
+        ui::Hauptfenster fenster(*form, umgebung);
+        fenster.show();
+        QTRY_VERIFY(form->Geladen);
+        auto* feld = fenster.findChild<QLineEdit*>(QStringLiteral("E_Anz_Quellmass"));
+        feld->setText(QStringLiteral("abc"));
+        // The box takes the focus from the field: its leave event comes in
+        // while the click's handler still runs.
+        umgebung.Beim_Zeigen = [&] {
+            if (umgebung.Meldungen.size() == 1) {
+                fenster.Ausloesen("E_Anz_Quellmass", Ereignis::Verlassen, 0);
+            }
+        };
+        fenster.Ausloesen("Image30", Ereignis::Klick, 0);
+        QCOMPARE(umgebung.Meldungen.size(), size_t{1});
+        QCOMPARE(feld->text(), QStringLiteral("1"));
+        fenster.close();
     }
 
     void fehlende_Datei_zeigt_Fehlerbox_mit_Punkt() {

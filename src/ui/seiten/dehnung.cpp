@@ -79,6 +79,8 @@ QWidget* Dehnungskopf(QWidget* eltern) {
     raster->addWidget(endtemp, 0, 3);
     raster->addWidget(Beschriftung(QStringLiteral("Leitungsmaterial siehe Berechnungswerte"), kopf),
                       1, 0, 1, 4);
+    // The pipe and material the expansion is computed with.
+    raster->addWidget(Beschriftung(QString(), kopf, "L_Leitung_Dehnung"), 2, 0, 1, 4);
     raster->setColumnStretch(1, 1);
     return kopf;
 }

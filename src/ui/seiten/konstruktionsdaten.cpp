@@ -135,6 +135,8 @@ QWidget* Baue_Seite_Konstruktionsdaten() {
     anordnung->addWidget(Isolierstaerke(panel), 0, 1);
     anordnung->addWidget(Gewichte(panel), 0, 2);
     anordnung->setColumnStretch(3, 1);
+    // The pipe and material the weights and spans are computed with.
+    anordnung->addWidget(Beschriftung(QString(), panel, "L_Leitung_Konstruktion"), 1, 0, 1, 2);
     anordnung->addWidget(Knopf("BitBtn8", panel), 1, 2, 1, 2, Qt::AlignRight);
     return seite;
 }

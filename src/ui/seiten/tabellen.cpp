@@ -58,6 +58,8 @@ QWidget* Knopfleiste(QWidget* eltern) {
         0, 2);
     raster->setColumnStretch(3, 1);
     raster->addWidget(Knopf("BitBtn9", leiste), 0, 4);
+    // Where the last save wrote the table.
+    raster->addWidget(Beschriftung(QString(), leiste, "L_Gespeichert"), 1, 0, 1, 4);
     return leiste;
 }
 
