@@ -29,4 +29,12 @@ std::int32_t Leitungsabstand(const Leitungsmasse& l1, const Leitungsmasse& l2);
 // E_Isolierstaerke and E_Beruehrungsschutzisolierung.
 void Abstand_und_Isolierung_zeigen(Mainform& f);
 
+// The cells and the rule behind the two distances.
+void Abstand_Herkunft(Mainform& f);
+
+// The insulation thicknesses for the size and temperature chosen. The tables
+// have one row per DIN size: an NPS reads the row of its DIN size, "-" when
+// there is none.
+void Daemmdicken_zeigen(Mainform& f);
+
 } // namespace pelmark

@@ -76,6 +76,7 @@ void Anzeige_Konstruktionsdaten(Mainform& f) {
     Abstand_und_Isolierung_zeigen(f);
     m.E_NW.Text = m.LB_AD1.Auswahltext();
     m.E_Wd.Text = m.E_WD1.Text;
+    m.E_Wd.Quelle = m.E_WD1.Quelle;
     const double s = Lies_mit_Ersatz(m.E_Wd, 0.1, "0");
     const double t = Lies_mit_Ersatz(m.E_Isolierdicke, 0, "0");
     const double gamma = Lies_mit_Ersatz(m.E_Gamma, 1, "1");
