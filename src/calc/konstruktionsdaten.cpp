@@ -1,6 +1,7 @@
 #include "calc/abstand.h"
 #include "calc/anzeigen.h"
 #include "calc/gewichte.h"
+#include "calc/lasten_herkunft.h"
 #include "calc/stuetzweite.h"
 
 #include "store/zahlen.h"
@@ -83,6 +84,7 @@ void Anzeige_Konstruktionsdaten(Mainform& f) {
     const double D = static_cast<double>(Zelle_zu_Zahl(m.E_DA1.Text, f.Dezimal));
     const Lasten l = Gewichte_zeigen(f, D, s, t, gamma);
     Stuetzweiten_zeigen(f, D, s, l);
+    Lasten_Herkunft(f);
 }
 
 } // namespace pelmark

@@ -2,6 +2,8 @@
 
 #include "form/steuerelemente.h"
 
+#include <algorithm>
+
 namespace pelmark {
 
 std::string Dateiname(const Tabellenspeicher& s, const Tabelle& t) {
@@ -28,7 +30,14 @@ Herkunft Berechnet(std::string regel, std::initializer_list<const Edit*> aus) {
     Herkunft h;
     h.Regel = std::move(regel);
     for (const Edit* feld : aus) {
-        h.Zellen.insert(h.Zellen.end(), feld->Quelle.Zellen.begin(), feld->Quelle.Zellen.end());
+        for (const Zellbezug& z : feld->Quelle.Zellen) {
+            const bool doppelt = std::any_of(h.Zellen.begin(), h.Zellen.end(), [&](const auto& y) {
+                return y.Datei == z.Datei && y.Spalte == z.Spalte && y.Zeile == z.Zeile;
+            });
+            if (!doppelt) {
+                h.Zellen.push_back(z);
+            }
+        }
     }
     return h;
 }

@@ -6,6 +6,7 @@
 #include "app/lebenszyklus.h"
 #include "calc/abstand.h"
 #include "components/aktualisieren.h"
+#include "store/nennweiten.h"
 #include "store/quellen.h"
 #include "szenario/rekorder.h"
 
@@ -207,6 +208,29 @@ TEST_F(Abdeckung, Jeder_gezeigte_Wert_hat_eine_Quelle) {
     Durchlaufe_Profile();
     ASSERT_TRUE(rekorder.Meldungen.empty()) << rekorder.Meldungen[0].Text;
     Melde();
+}
+
+// With ANSI, every NPS reads the support and insulation rows of its DIN size
+// (1/2 the row of DN 15, 2 that of DN 50), never the row at its own position.
+TEST_F(Abdeckung, Ansi_liest_die_Zeile_der_DIN_Nennweite) {
+    auto& m = f->maske;
+    m.Radio_ein(m.RB_ANSI_Rohr);
+    Loese_aus(*f, "RB_ANSI_Rohr", Ereignis::Klick);
+    ASSERT_GT(m.LB_AD1.Count(), 10);
+    EXPECT_EQ(m.LB_AD1.Items[0], "1/2");
+    EXPECT_EQ(m.LB_AD1.Items[5], "2");
+    for (int dn = 0; dn < m.LB_AD1.Count(); ++dn) {
+        const std::string& nps = m.LB_AD1.Items[static_cast<size_t>(dn)];
+        m.LB_AD1.ItemIndex = m.LB_NW.ItemIndex = dn;
+        Aktualisieren_Anzeige(*f);
+        Abstand_und_Isolierung_zeigen(*f);
+        const std::string erwartet = "DN " + std::to_string(DN_zu_NPS(nps).value_or(0));
+        for (const Edit* feld :
+             {&m.E_h_01, &m.E_b_FP13, &m.E_Isolierstaerke, &m.E_Beruehrungsschutzisolierung}) {
+            ASSERT_EQ(feld->Quelle.Zellen.size(), 1u) << nps;
+            EXPECT_EQ(feld->Quelle.Zellen[0].Zeilenname, erwartet) << nps;
+        }
+    }
 }
 
 } // namespace
