@@ -72,10 +72,8 @@ void Abstand_und_Isolierung_zeigen(Mainform& f) {
     const auto A = Leitungsabstand(l1, l2);
     m.E_Abstand_Anlage.Text = A ? std::to_string(*A) : "-";
     m.E_Abstand_RBR.Text = A ? std::to_string(*A + Abstand_Luft) : "-";
-    const int spalte = m.LB_Temperatur.ItemIndex + 1;
-    const int zeile = m.LB_NW.ItemIndex + 1;
-    m.E_Isolierstaerke.Text = f.Speicher.Isolierung.Inhalt(spalte, zeile);
-    m.E_Beruehrungsschutzisolierung.Text = f.Speicher.Beruehrungsschutz.Inhalt(spalte, zeile);
+    Abstand_Herkunft(f);
+    Daemmdicken_zeigen(f);
 }
 
 } // namespace pelmark

@@ -33,4 +33,12 @@ std::optional<std::int64_t> Leitungsabstand(const Leitungsmasse& l1, const Leitu
 // E_Isolierstaerke and E_Beruehrungsschutzisolierung.
 void Abstand_und_Isolierung_zeigen(Mainform& f);
 
+// The cells and the rule behind the two distances.
+void Abstand_Herkunft(Mainform& f);
+
+// The insulation thicknesses for the size and temperature chosen. The tables
+// have one row per DIN size: an NPS reads the row of its DIN size, "-" when
+// there is none.
+void Daemmdicken_zeigen(Mainform& f);
+
 } // namespace pelmark

@@ -1,6 +1,7 @@
 #include "calc/abstand.h"
 #include "calc/anzeigen.h"
 #include "calc/gewichte.h"
+#include "calc/lasten_herkunft.h"
 #include "calc/stuetzweite.h"
 
 #include "store/zahlen.h"
@@ -103,12 +104,14 @@ void Anzeige_Konstruktionsdaten(Mainform& f) {
     m.E_NW.Text = m.LB_AD1.Auswahltext();
     m.E_Wd.Text = m.E_WD1.Text;
     m.L_Leitung_Konstruktion.Caption = Leitungszeile(f);
+    m.E_Wd.Quelle = m.E_WD1.Quelle;
     const double s = Lies_mit_Ersatz(m.E_Wd, 0.1, "0");
     const double t = Lies_mit_Ersatz(m.E_Isolierdicke, 0, "0");
     const double gamma = Lies_mit_Ersatz(m.E_Gamma, 1, "1");
     const double D = static_cast<double>(Zelle_zu_Zahl(m.E_DA1.Text, f.Dezimal));
     const Lasten l = Gewichte_zeigen(f, D, s, t, gamma);
     Stuetzweiten_zeigen(f, D, s, l);
+    Lasten_Herkunft(f);
 }
 
 } // namespace pelmark

@@ -1,5 +1,7 @@
 #include "components/schritte.h"
 
+#include "store/quellen.h"
+
 #include <array>
 
 namespace pelmark {
@@ -46,30 +48,36 @@ int Baureihenspalte(const Tabelle& baureihen, const std::string& name) {
     return n + 1;
 }
 
-std::string Baulaenge(const Normtabellen& t, const Auswahl& a, int zeile) {
+// The face-to-face length of the valve kind in the table row: the assignment
+// table names the series, the series table holds the length.
+void Baulaenge_zeigen(Mainform& f, Edit& feld, const Normtabellen& t, const Auswahl& a, int zeile) {
     const std::string& name = t.Zuordnung.Inhalt(a.PN_Gruppe + 1, zeile);
-    return t.Baureihen.Inhalt(Baureihenspalte(t.Baureihen, name), a.DN1_Zeile);
+    const int spalte = Baureihenspalte(t.Baureihen, name);
+    const Zellbezug zuordnung = Zelle(f.Speicher, t.Zuordnung, a.PN_Gruppe + 1, zeile);
+    Zelle_zeigen(feld, f.Speicher, t.Baureihen, spalte, a.DN1_Zeile);
+    feld.Quelle.Zellen.insert(feld.Quelle.Zellen.begin(), zuordnung);
 }
 
-void Din_Armatur(Maske& m, const Normtabellen& t, const Auswahl& a, const Armatur& art) {
+void Din_Armatur(Mainform& f, const Normtabellen& t, const Auswahl& a, const Armatur& art) {
     const std::string& name = t.Zuordnung.Inhalt(a.PN_Gruppe + 1, art.Zeile);
-    (m.*art.Label).Caption = "Reihe " + name;
-    (m.*art.Laenge).Text = Baulaenge(t, a, art.Zeile);
+    (f.maske.*art.Label).Caption = "Reihe " + name;
+    Baulaenge_zeigen(f, f.maske.*art.Laenge, t, a, art.Zeile);
 }
 
-void Ansi_Armatur(Maske& m, const Normtabellen& t, const Auswahl& a, const Armatur& art) {
-    Beschriftung& label = m.*art.Label;
-    Edit& laenge = m.*art.Laenge;
+void Ansi_Armatur(Mainform& f, const Normtabellen& t, const Auswahl& a, const Armatur& art) {
+    Beschriftung& label = f.maske.*art.Label;
+    Edit& laenge = f.maske.*art.Laenge;
     if (art.Zeile == 13) {
         // The ANSI table's row 9 names the series of the flanged butterfly valve.
         label.Caption = "Baureihe -";
-        laenge.Text = Baulaenge(t, a, 9);
+        Baulaenge_zeigen(f, laenge, t, a, 9);
     } else if (art.Ansi_Label == nullptr) {
         label.Caption = "-";
         laenge.Text = "-";
+        laenge.Quelle = Herkunft{{}, {}, Strichtext(Strichgrund::Norm_fuehrt_nicht), 0};
     } else {
         label.Caption = art.Ansi_Label;
-        laenge.Text = Baulaenge(t, a, art.Zeile);
+        Baulaenge_zeigen(f, laenge, t, a, art.Zeile);
     }
 }
 
@@ -78,9 +86,9 @@ void Ansi_Armatur(Maske& m, const Normtabellen& t, const Auswahl& a, const Armat
 void Armaturen_eintragen(Mainform& f, const Normtabellen& t, const Auswahl& a) {
     for (const Armatur& art : Armaturen) {
         if (t.Ansi) {
-            Ansi_Armatur(f.maske, t, a, art);
+            Ansi_Armatur(f, t, a, art);
         } else {
-            Din_Armatur(f.maske, t, a, art);
+            Din_Armatur(f, t, a, art);
         }
     }
 }

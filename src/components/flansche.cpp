@@ -2,6 +2,7 @@
 
 #include "store/mathe.h"
 
+#include <array>
 #include <cmath>
 
 namespace pelmark {
@@ -22,6 +23,13 @@ Extended Gerundet(Extended wert) {
 
 void Schraubenlaengen_schreiben(Mainform& f, bool ansi, const Rueckwerte& w) {
     auto& m = f.maske;
+    m.E_Schrlg_FL_FL.Quelle = Berechnet(
+        "2 · Blattdicke + 4 mm Dichtung + 3 mm Überstand + Mutterhöhe 0,8 · d (auf mm gerundet)",
+        {&m.E_Blattbreite, &m.E_Schr_Dm});
+    m.E_Bolzenlg_Fl_Fl.Quelle =
+        Berechnet(std::string("2 · Blattdicke + 4 mm Dichtung + ") + (ansi ? "6" : "5") +
+                      " mm Zugabe + 2 · d (zwei Muttern)",
+                  {&m.E_Blattbreite, &m.E_Schr_Dm});
     if (Fehlt(w.b) || Fehlt(w.d)) {
         m.E_Schrlg_FL_FL.Text = "-";
         m.E_Bolzenlg_Fl_Fl.Text = "-";
@@ -35,6 +43,8 @@ void Schraubenlaengen_schreiben(Mainform& f, bool ansi, const Rueckwerte& w) {
     const Extended bolzen = flansche + (ansi ? Bolzenzugabe_ANSI : Bolzenzugabe_DIN) + 2 * d_mm;
     m.E_Schrlg_FL_FL.Text = Laenge(f, schraube, 0);
     m.E_Bolzenlg_Fl_Fl.Text = Laenge(f, bolzen, 0);
+    m.E_Schrlg_FL_FL.Quelle.Schraube_mm = static_cast<double>(schraube);
+    m.E_Bolzenlg_Fl_Fl.Quelle.Schraube_mm = static_cast<double>(bolzen);
 }
 
 } // namespace
@@ -44,15 +54,16 @@ void Flansche_eintragen(Mainform& f, const Normtabellen& t, const Auswahl& a) {
     // the stage caption, then height, outer diameter, thickness, bolt circle,
     // number of bolts and bolt size.
     auto& m = f.maske;
-    const Matrix& fl = t.Flansche.Inhalt;
+    const Tabelle& fl = t.Flansche;
     const int basis = 7 * a.PN_Gruppe;
     const int r = a.DN1_Zeile;
-    m.E_Flanschhoehe.Text = fl(basis + 1, r);
-    m.E_Blattdm.Text = fl(basis + 2, r);
-    m.E_Blattbreite.Text = fl(basis + 3, r);
-    m.E_Lochkreis.Text = fl(basis + 4, r);
-    m.E_Anz_Schr.Text = fl(basis + 5, r);
-    m.E_Schr_Dm.Text = fl(basis + 6, r);
+    const std::array<Edit*, 6> felder = {&m.E_Flanschhoehe, &m.E_Blattdm,  &m.E_Blattbreite,
+                                         &m.E_Lochkreis,    &m.E_Anz_Schr, &m.E_Schr_Dm};
+    for (int i = 0; i < 6; ++i) {
+        const int spalte = basis + 1 + i;
+        Zelle_zeigen(*felder[static_cast<size_t>(i)], f.Speicher, fl, spalte, r,
+                     fl.Inhalt(basis, 0) + " " + fl.Inhalt(spalte, 0));
+    }
 }
 
 void Flansche_zuruecklesen(Mainform& f, bool ansi, Rueckwerte& w) {
@@ -82,7 +93,14 @@ void Verbundlaengen_schreiben(Mainform& f, bool ansi, const Rueckwerte& w) {
     }
     if (m.E_Schr_Dm.Text.find('(') == std::string::npos && (Fehlt(w.b) || Fehlt(w.d))) {
         m.E_Schr_Dm.Text = "-";
+        // The thickness cell then tells why.
+        const auto& dicke = m.E_Blattbreite.Quelle.Zellen;
+        m.E_Schr_Dm.Quelle.Zellen.insert(m.E_Schr_Dm.Quelle.Zellen.begin(), dicke.begin(),
+                                         dicke.end());
     }
+    m.E_L_Bg_T.Quelle = Berechnet("R + a", {&m.E_Radius_Bogen, &m.E_T_BL_a});
+    m.E_L_Bg_Fl.Quelle = Berechnet("R + Flanschhöhe", {&m.E_Radius_Bogen, &m.E_Flanschhoehe});
+    m.E_L_T_Stueck_Fl.Quelle = Berechnet("a + Flanschhöhe", {&m.E_T_BL_a, &m.E_Flanschhoehe});
     if (!Fehlt(w.R) && !Fehlt(w.a)) {
         m.E_L_Bg_T.Text = Laenge(f, w.R + w.a);
     }

@@ -77,21 +77,22 @@ void Anzeige_Profilwerte(Mainform& f) {
         return;
     }
     auto& m = f.maske;
-    const Matrix& t = (f.Speicher.*(art->Tabelle_)).Inhalt;
+    const Tabelle& tabelle = f.Speicher.*(art->Tabelle_);
+    const Matrix& t = tabelle.Inhalt;
     const int r = m.LB_Profil.ItemIndex + 1;
     // The table keeps Wmin before Imax, although the page shows Imax first.
-    m.E_Wmax.Text = t(1, r);
-    m.E_Wmin.Text = t(2, r);
-    m.E_Imax.Text = t(3, r);
-    m.E_Imin.Text = t(4, r);
-    m.E_A.Text = t(5, r);
+    const std::array<Edit*, 11> felder = {&m.E_Wmax, &m.E_Wmin, &m.E_Imax, &m.E_Imin,
+                                          &m.E_A,    nullptr,   &m.E_b,    &m.E_h,
+                                          &m.E_s,    &m.E_t,    &m.E_w};
+    for (int spalte = 1; spalte <= 5; ++spalte) {
+        Zelle_zeigen(*felder[static_cast<size_t>(spalte - 1)], f.Speicher, tabelle, spalte, r);
+    }
     m.E_Gew.Text = Festkomma(Zelle_zu_Zahl(t(5, r), f.Dezimal) * Gewicht_je_cm2, 1, f.Dezimal);
-    m.E_b.Text = t(6, r);
-    m.E_h.Text = t(7, r);
-    m.E_s.Text = t(8, r);
-    m.E_t.Text = t(9, r);
-    m.E_w.Text = t(10, r);
-    m.E_d.Text = t(11, r);
+    m.E_Gew.Quelle = Berechnet("A · 0,785 kg/(m·cm²) (Stahl 7,85 kg/dm³)", {&m.E_A});
+    for (int spalte = 6; spalte <= 10; ++spalte) {
+        Zelle_zeigen(*felder[static_cast<size_t>(spalte)], f.Speicher, tabelle, spalte, r);
+    }
+    Zelle_zeigen(m.E_d, f.Speicher, tabelle, 11, r);
     m.L_Profil.Caption = t(0, r);
 }
 

@@ -48,18 +48,18 @@ std::string Laenge(const Mainform& f, Extended wert, int stellen) {
 
 void Rohrteile_eintragen(Mainform& f, const Normtabellen& t, const Auswahl& a) {
     auto& m = f.maske;
-    const Matrix& rohr = t.Rohre.Inhalt;
-    m.E_WD1.Text = rohr(a.WD_Spalte, a.DN1_Zeile);
-    m.E_DA1.Text = rohr(1, a.DN1_Zeile);
-    m.E_WD2.Text = rohr(a.WD_Spalte, a.DN2_Zeile);
-    m.E_DA2.Text = rohr(1, a.DN2_Zeile);
-    m.E_Radius_Bogen.Text = t.Boegen.Inhalt(a.Radius_Spalte, a.DN1_Zeile);
+    const Tabellenspeicher& s = f.Speicher;
+    Zelle_zeigen(m.E_WD1, s, t.Rohre, a.WD_Spalte, a.DN1_Zeile);
+    Zelle_zeigen(m.E_DA1, s, t.Rohre, 1, a.DN1_Zeile);
+    Zelle_zeigen(m.E_WD2, s, t.Rohre, a.WD_Spalte, a.DN2_Zeile);
+    Zelle_zeigen(m.E_DA2, s, t.Rohre, 1, a.DN2_Zeile);
+    Zelle_zeigen(m.E_Radius_Bogen, s, t.Boegen, a.Radius_Spalte, a.DN1_Zeile);
     // The tee table is square: the diagonal holds the run length a, the
     // other cells of a row the branch lengths b.
-    m.E_T_BL_a.Text = t.T_Stuecke.Inhalt(a.DN1_Zeile, a.DN1_Zeile);
-    m.E_T_BL_b.Text = t.T_Stuecke.Inhalt(a.DN2_Zeile, a.DN1_Zeile);
-    m.E_Red_BL.Text = t.Red.Inhalt(1, a.DN1_Zeile);
-    m.E_Kappe_BL.Text = t.Kappen.Inhalt(1, a.DN1_Zeile);
+    Zelle_zeigen(m.E_T_BL_a, s, t.T_Stuecke, a.DN1_Zeile, a.DN1_Zeile);
+    Zelle_zeigen(m.E_T_BL_b, s, t.T_Stuecke, a.DN2_Zeile, a.DN1_Zeile);
+    Zelle_zeigen(m.E_Red_BL, s, t.Red, 1, a.DN1_Zeile);
+    Zelle_zeigen(m.E_Kappe_BL, s, t.Kappen, 1, a.DN1_Zeile);
 }
 
 void Rohrteile_zuruecklesen(const Mainform& f, Rueckwerte& w) {
@@ -71,6 +71,10 @@ void Bogensegmente_schreiben(Mainform& f, const Rueckwerte& w) {
     auto& m = f.maske;
     const std::array<Edit*, 5> felder = {&m.E_L_Bogen15, &m.E_L_Bogen30, &m.E_L_Bogen45,
                                          &m.E_L_Bogen60, &m.E_L_Bogen75};
+    const Herkunft herkunft = Berechnet("R · tan(α/2), α = 15°, 30° … 75°", {&m.E_Radius_Bogen});
+    for (Edit* feld : felder) {
+        feld->Quelle = herkunft;
+    }
     if (Fehlt(w.R)) {
         for (Edit* feld : felder) {
             feld->Text = "-";

@@ -2,6 +2,7 @@
 // The value types of the form model: one small value per control kind. The Qt
 // layer shows them; the scenario runner prints them.
 
+#include "form/herkunft.h"
 #include "grid/testringgrid.h"
 
 #include <string>
@@ -14,11 +15,12 @@ struct Edit {
     std::string Text;
     bool ReadOnly = false;
     bool Name_als_Text = false; // placeholder: the control's own name
+    Herkunft Quelle;            // the cells the text comes from, if any
 
-    static Edit Ausgabe() { return {"", true, true}; }
-    static Edit Ausgabe(std::string text) { return {std::move(text), true, false}; }
-    static Edit Eingabe() { return {"", false, true}; }
-    static Edit Eingabe(std::string text) { return {std::move(text), false, false}; }
+    static Edit Ausgabe() { return {"", true, true, {}}; }
+    static Edit Ausgabe(std::string text) { return {std::move(text), true, false, {}}; }
+    static Edit Eingabe() { return {"", false, true, {}}; }
+    static Edit Eingabe(std::string text) { return {std::move(text), false, false, {}}; }
 };
 
 // List box or combo box: the entries and the selected index (-1 for none).

@@ -1,5 +1,7 @@
 #include "szenario/zustand.h"
 
+#include "form/quellentext.h"
+
 #include "store/zahlen.h"
 
 #include <functional>
@@ -177,6 +179,11 @@ std::optional<std::string> Zustand(const Mainform& f, const std::string& name) {
         return std::nullopt;
     }
     const Feldzeiger* feld = f.maske.Finde(name.substr(0, punkt));
+    if (feld != nullptr && name.substr(punkt + 1) == "quelle") {
+        // What the field's tooltip says about its value, lines joined by " | ".
+        const auto* edit = std::get_if<Edit*>(feld);
+        return edit ? std::optional(Verbinde(Quellentext(f, **edit), " | ")) : std::nullopt;
+    }
     return feld ? Feld_Zustand(*feld, name.substr(punkt + 1)) : std::nullopt;
 }
 

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QToolTip>
 
 namespace pelmark::ui {
 
@@ -84,9 +86,39 @@ void Binder::Verbinde(const std::string& name, QWidget* widget, const Feldzeiger
     }
 }
 
+bool Binder::Zeige_Quelle(QObject* objekt, QEvent* ereignis) {
+    auto* widget = qobject_cast<QLineEdit*>(objekt);
+    const Feldzeiger* feld = maske_.Finde(objekt->objectName().toStdString());
+    auto* const* edit = feld != nullptr ? std::get_if<Edit*>(feld) : nullptr;
+    if (!quellen_ || widget == nullptr || edit == nullptr) {
+        return false;
+    }
+    // Rich text, so that long lines wrap instead of running off the screen.
+    QStringList zeilen;
+    for (const std::string& zeile : quellen_(**edit)) {
+        zeilen << QString::fromStdString(zeile).toHtmlEscaped();
+    }
+    if (zeilen.isEmpty()) {
+        return false;
+    }
+    if (!widget->toolTip().isEmpty()) {
+        zeilen.prepend(widget->toolTip().toHtmlEscaped() + QStringLiteral("<br>"));
+    }
+    QToolTip::showText(static_cast<QHelpEvent*>(ereignis)->globalPos(),
+                       QStringLiteral("<qt>") + zeilen.join(QStringLiteral("<br>")) +
+                           QStringLiteral("</qt>"),
+                       widget);
+    return true;
+}
+
 bool Binder::eventFilter(QObject* objekt, QEvent* ereignis) {
     const std::string name = objekt->objectName().toStdString();
     switch (ereignis->type()) {
+    case QEvent::ToolTip:
+        if (Zeige_Quelle(objekt, ereignis)) {
+            return true;
+        }
+        break;
     case QEvent::FocusOut:
         ausloeser_(name, Ereignis::Verlassen, 0);
         break;

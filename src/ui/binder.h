@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -22,6 +23,11 @@ class Binder : public QObject {
     using Ausloeser = std::function<void(const std::string& name, Ereignis art, int taste)>;
 
     Binder(Maske& maske, QWidget* wurzel, Ausloeser ausloeser);
+
+    // What a field's tooltip says about its value; the binder shows it on hover
+    // beside the widget's own tooltip.
+    using Quellenleser = std::function<std::vector<std::string>(const Edit& feld)>;
+    void Setze_Quellenleser(Quellenleser leser) { quellen_ = std::move(leser); }
 
     void Widgets_zu_Modell();
     void Modell_zu_Widgets();
@@ -37,7 +43,10 @@ class Binder : public QObject {
 
     Maske& maske_;
     Ausloeser ausloeser_;
+    bool Zeige_Quelle(QObject* objekt, QEvent* ereignis);
+
     std::map<std::string, QWidget*> widgets_;
+    Quellenleser quellen_;
 };
 
 // The key code the handlers see for a Qt key (13 for Enter).

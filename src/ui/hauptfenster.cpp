@@ -1,6 +1,7 @@
 #include "ui/hauptfenster.h"
 
 #include "app/lebenszyklus.h"
+#include "form/quellentext.h"
 #include "ui/binder.h"
 #include "ui/infodialog.h"
 #include "ui/qt_umgebung.h"
@@ -54,6 +55,7 @@ Hauptfenster::Hauptfenster(Mainform& form, Qt_Umgebung& umgebung)
             Ausloesen(name, art, taste);
         });
     FormCreate(form_);
+    binder_->Setze_Quellenleser([this](const Edit& feld) { return Quellentext(form_, feld); });
     binder_->Modell_zu_Widgets();
 }
 

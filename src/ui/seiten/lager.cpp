@@ -167,6 +167,11 @@ QWidget* Baue_Seite_Lager() {
     auto* rechts = new QVBoxLayout;
     rechts->addWidget(Lagerreihe(panel, obere_reihe, QStringLiteral("Breite b / i:")));
     rechts->addWidget(Lagerreihe(panel, untere_reihe, QStringLiteral("Breite b:")));
+    // The support table is no standard: the page says so where the values are.
+    rechts->addWidget(new QLabel(QStringLiteral("Beispielwerte einer Werknorm, keine Norm: vor "
+                                                "Verwendung durch den eigenen Werksstandard "
+                                                "ersetzen."),
+                                 panel));
     rechts->addStretch(1);
     anordnung->addLayout(rechts);
     anordnung->addStretch(1);
