@@ -37,7 +37,8 @@ QLineEdit* Feldzeile(QGridLayout* raster, int zeile, const QString& caption, con
     return feld;
 }
 
-QWidget* Liste_mit_Titel(QLabel* titel, const char* name, QSize groesse, QWidget* eltern) {
+QWidget* Liste_mit_Titel(QLabel* titel, const char* name, QSize groesse, QWidget* eltern,
+                         bool waechst) {
     auto* spalte = new QWidget(eltern);
     auto* anordnung = new QVBoxLayout(spalte);
     anordnung->setContentsMargins(0, 0, 0, 0);
@@ -46,6 +47,9 @@ QWidget* Liste_mit_Titel(QLabel* titel, const char* name, QSize groesse, QWidget
     anordnung->addWidget(titel);
     auto* liste = Liste(name, spalte);
     liste->setFixedSize(groesse);
+    if (waechst) {
+        Waechst_mit_Fenster(liste, groesse.height());
+    }
     anordnung->addWidget(liste);
     anordnung->addStretch(1);
     return spalte;

@@ -29,8 +29,10 @@ QLineEdit* Feldzeile(QGridLayout* raster, int zeile, const QString& caption, con
 // A read-only output field of the standard width.
 QLineEdit* Ausgabe(const char* name, QWidget* eltern);
 
-// A list box of fixed size with its caption above it, in a widget of their own.
-QWidget* Liste_mit_Titel(QLabel* titel, const char* name, QSize groesse, QWidget* eltern);
+// A list box of fixed size with its caption above it, in a widget of their
+// own; a growing one gains height with the window (Waechst_mit_Fenster).
+QWidget* Liste_mit_Titel(QLabel* titel, const char* name, QSize groesse, QWidget* eltern,
+                         bool waechst = false);
 
 // The page's "ENDE" button.
 QPushButton* Ende_Knopf(const char* name, QWidget* eltern);

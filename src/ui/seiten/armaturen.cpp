@@ -119,7 +119,7 @@ QWidget* Auswahlspalte(QWidget* eltern) {
     auto* anordnung = new QVBoxLayout(spalte);
     anordnung->setContentsMargins(0, 0, 0, 0);
     anordnung->addWidget(Liste_mit_Titel(new QLabel(QStringLiteral("Nennweite")), "LB_Armaturen_NW",
-                                         QSize(96, 340), spalte));
+                                         QSize(96, 340), spalte, true));
     anordnung->addWidget(Liste_mit_Titel(new QLabel(QStringLiteral("Nenndruck")), "LB_Armaturen_PN",
                                          QSize(96, 150), spalte));
     anordnung->addStretch(1);

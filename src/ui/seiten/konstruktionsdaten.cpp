@@ -18,9 +18,13 @@ namespace {
 
 using namespace hilfen_b;
 
-QListWidget* Liste_fest(const char* name, QWidget* eltern, int breite, int hoehe) {
+QListWidget* Liste_fest(const char* name, QWidget* eltern, int breite, int hoehe,
+                        bool waechst = false) {
     auto* liste = Liste(name, eltern);
     liste->setFixedSize(breite, hoehe);
+    if (waechst) {
+        Waechst_mit_Fenster(liste, hoehe);
+    }
     return liste;
 }
 
@@ -30,8 +34,8 @@ QGroupBox* Abstaende(QWidget* eltern) {
     auto* gruppe = Gruppe(QStringLiteral("Rohrleitungsabstände"), "P_Abstaende", eltern, raster);
     raster->addWidget(Titel(QStringLiteral("DN1"), gruppe), 0, 0);
     raster->addWidget(Titel(QStringLiteral("DN2"), gruppe), 0, 1);
-    raster->addWidget(Liste_fest("LB_DN1", gruppe, 110, 250), 1, 0);
-    raster->addWidget(Liste_fest("LB_DN2", gruppe, 110, 250), 1, 1);
+    raster->addWidget(Liste_fest("LB_DN1", gruppe, 110, 250, true), 1, 0);
+    raster->addWidget(Liste_fest("LB_DN2", gruppe, 110, 250, true), 1, 1);
     raster->addWidget(Liste_fest("LB_PN1", gruppe, 110, 110), 2, 0);
     raster->addWidget(Liste_fest("LB_PN2", gruppe, 110, 110), 2, 1);
     raster->addWidget(Beschriftung(QStringLiteral("Isolierstärke"), gruppe), 3, 0, 1, 2);
@@ -60,8 +64,8 @@ QGroupBox* Isolierstaerke(QWidget* eltern) {
         Gruppe(QStringLiteral("Isolierdicke lt. Velk:"), "P_Isolierstaerke", eltern, raster);
     raster->addWidget(Titel(QStringLiteral("DN"), gruppe), 0, 0);
     raster->addWidget(Titel(QStringLiteral("Temperatur"), gruppe), 0, 1);
-    raster->addWidget(Liste_fest("LB_NW", gruppe, 100, 370), 1, 0);
-    raster->addWidget(Liste_fest("LB_Temperatur", gruppe, 100, 370), 1, 1);
+    raster->addWidget(Liste_fest("LB_NW", gruppe, 100, 370, true), 1, 0);
+    raster->addWidget(Liste_fest("LB_Temperatur", gruppe, 100, 370, true), 1, 1);
     QGridLayout* ergebnis = new QGridLayout;
     Zeile(ergebnis, 0, QStringLiteral("Wärmeschutz:"), "E_Isolierstaerke");
     Zeile(ergebnis, 1, QStringLiteral("Berührungsschutz:"), "E_Beruehrungsschutzisolierung");

@@ -150,7 +150,7 @@ QWidget* Auswahlspalte(QWidget* eltern) {
     auto* anordnung = new QVBoxLayout(spalte);
     anordnung->setContentsMargins(0, 0, 0, 0);
     anordnung->addWidget(Liste_mit_Titel(new QLabel(QStringLiteral("Nennweite")), "LB_Lager_NW",
-                                         QSize(96, 420), spalte));
+                                         QSize(96, 420), spalte, true));
     anordnung->addStretch(1);
     anordnung->addWidget(Ende_Knopf("BitBtn7", spalte));
     return spalte;

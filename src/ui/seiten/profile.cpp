@@ -52,7 +52,8 @@ QGroupBox* Profilauswahl(QWidget* eltern) {
                       0, 1, 3, 1);
     auto* name = Beschriftung(QStringLiteral("L_Profil"), nullptr, "L_Profil");
     name->setStyleSheet(QStringLiteral("font-weight: bold"));
-    raster->addWidget(Liste_mit_Titel(name, "LB_Profil", QSize(150, 540), rahmen), 0, 2, 3, 1);
+    raster->addWidget(Liste_mit_Titel(name, "LB_Profil", QSize(150, 540), rahmen, true), 0, 2, 3,
+                      1);
     return rahmen;
 }
 
@@ -94,17 +95,18 @@ QWidget* Werte(QWidget* eltern) {
 QWidget* Baue_Seite_Profile() {
     auto* seite = new QWidget;
     seite->setObjectName(QStringLiteral("TS_Profile"));
-    auto* anordnung = new QHBoxLayout(seite);
+    QWidget* inhalt = Rollflaeche(seite);
+    auto* anordnung = new QHBoxLayout(inhalt);
     anordnung->setContentsMargins(10, 10, 10, 10);
     anordnung->setSpacing(12);
-    anordnung->addWidget(Profilauswahl(seite));
+    anordnung->addWidget(Profilauswahl(inhalt));
     auto* rechts = new QVBoxLayout;
-    rechts->addWidget(Abmessungen(seite));
-    rechts->addWidget(Werte(seite));
+    rechts->addWidget(Abmessungen(inhalt));
+    rechts->addWidget(Werte(inhalt));
     rechts->addStretch(1);
     auto* knopf = new QHBoxLayout;
     knopf->addStretch(1);
-    knopf->addWidget(Ende_Knopf("BitBtn3", seite));
+    knopf->addWidget(Ende_Knopf("BitBtn3", inhalt));
     rechts->addLayout(knopf);
     anordnung->addLayout(rechts);
     anordnung->addStretch(1);

@@ -125,8 +125,10 @@ QWidget* Auswahlspalte(QWidget* eltern) {
     auto* spalte = new QWidget(eltern);
     auto* raster = new QGridLayout(spalte);
     raster->setContentsMargins(0, 0, 0, 0);
-    raster->addWidget(Liste_mit_Titel(Titel("DN1"), "LB_AD1", QSize(80, 330), spalte), 0, 0, 3, 1);
-    raster->addWidget(Liste_mit_Titel(Titel("DN2"), "LB_AD2", QSize(80, 330), spalte), 0, 1, 3, 1);
+    raster->addWidget(Liste_mit_Titel(Titel("DN1"), "LB_AD1", QSize(80, 330), spalte, true), 0, 0,
+                      3, 1);
+    raster->addWidget(Liste_mit_Titel(Titel("DN2"), "LB_AD2", QSize(80, 330), spalte, true), 0, 1,
+                      3, 1);
     raster->addWidget(Normwahl(spalte), 0, 2);
     raster->addWidget(Liste_mit_Titel(Titel("Nenndruck"), "LB_PN", QSize(120, 110), spalte), 1, 2);
     raster->addWidget(Liste_mit_Titel(Titel("Radius"), "LB_Radius", QSize(120, 110), spalte), 2, 2);
