@@ -29,11 +29,14 @@ QLineEdit* Ausgabe(const char* name, QWidget* eltern) {
 }
 
 QLineEdit* Feldzeile(QGridLayout* raster, int zeile, const QString& caption, const char* name,
-                     int spalte) {
+                     const QString& einheit, int spalte) {
     QWidget* eltern = raster->parentWidget();
     raster->addWidget(Beschriftung(caption, eltern), zeile, spalte);
     auto* feld = Ausgabe(name, eltern);
     raster->addWidget(feld, zeile, spalte + 1);
+    if (!einheit.isEmpty()) {
+        raster->addWidget(Einheit(einheit, eltern), zeile, spalte + 2);
+    }
     return feld;
 }
 

@@ -70,6 +70,8 @@ const Armatur armaturen[8] = {
 };
 
 const QSize skizzengroesse(150, 96);
+// Room for "1050": the unit beside it keeps the block as wide as before.
+constexpr int Laengenbreite = 56;
 
 // A valve: its sketch with the name, below it one or two length columns.
 QGroupBox* Armaturblock(const Armatur& armatur, QWidget* eltern) {
@@ -87,7 +89,8 @@ QGroupBox* Armaturblock(const Armatur& armatur, QWidget* eltern) {
         raster->addWidget(kopf, 1, i, 1, breite, Qt::AlignHCenter);
         raster->addWidget(Beschriftung(QStringLiteral("Baulg"), rahmen, spalte.Reihe), 2, i, 1,
                           breite, Qt::AlignHCenter);
-        raster->addWidget(Ausgabe(spalte.Laenge, rahmen), 3, i, 1, breite, Qt::AlignHCenter);
+        raster->addWidget(Feld_mit_Einheit(spalte.Laenge, Millimeter, Laengenbreite, rahmen), 3, i,
+                          1, breite, Qt::AlignHCenter);
     }
     return rahmen;
 }

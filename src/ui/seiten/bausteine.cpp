@@ -2,6 +2,7 @@
 
 #include "ui/seiten/wertfeld.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -62,6 +63,19 @@ void Wachstum_anwenden(QWidget* wurzel, int mehr) {
 
 QLabel* Einheit(const QString& text, QWidget* eltern, const char* name) {
     return Beschriftung(text, eltern, name);
+}
+
+QWidget* Feld_mit_Einheit(const char* name, const QString& einheit, int breite, QWidget* eltern,
+                          bool nurlesen) {
+    auto* streifen = new QWidget(eltern);
+    auto* anordnung = new QHBoxLayout(streifen);
+    anordnung->setContentsMargins(0, 0, 0, 0);
+    anordnung->setSpacing(3);
+    auto* feld = Feld(name, streifen, nurlesen);
+    feld->setFixedWidth(breite);
+    anordnung->addWidget(feld);
+    anordnung->addWidget(Einheit(einheit, streifen));
+    return streifen;
 }
 
 QLineEdit* Feld(const char* name, QWidget* eltern, bool nurlesen) {

@@ -35,6 +35,11 @@ void Wachstum_anwenden(QWidget* wurzel, int mehr);
 // place on every page.
 QLabel* Einheit(const QString& text, QWidget* eltern, const char* name = nullptr);
 
+// A field of that width with its unit right beside it, in a strip of their
+// own for layouts that place the field alone.
+QWidget* Feld_mit_Einheit(const char* name, const QString& einheit, int breite, QWidget* eltern,
+                          bool nurlesen = true);
+
 // A read-only output or an input field named after its control.
 QLineEdit* Feld(const char* name, QWidget* eltern, bool nurlesen = true);
 

@@ -92,6 +92,8 @@ const Lagerart untere_reihe[4] = {
 };
 
 const QSize skizzengroesse(170, 102);
+// Room for "1050": two fields with their units stay under the sketch.
+constexpr int Massbreite = 56;
 
 // The pair of fields of one value row; in the lower row the tooltips say
 // which designation each field belongs to.
@@ -101,11 +103,11 @@ void Wertepaar(QGridLayout* raster, int zeile, int spalte, const char* const nam
         if (namen[i] == nullptr) {
             continue;
         }
-        auto* feld = Ausgabe(namen[i], raster->parentWidget());
+        auto* streifen = Feld_mit_Einheit(namen[i], Millimeter, Massbreite, raster->parentWidget());
         if (varianten.size() == 2) {
-            feld->setToolTip(varianten[i]);
+            streifen->findChild<QLineEdit*>()->setToolTip(varianten[i]);
         }
-        raster->addWidget(feld, zeile, spalte + i, Qt::AlignLeft);
+        raster->addWidget(streifen, zeile, spalte + i, Qt::AlignLeft);
     }
 }
 
