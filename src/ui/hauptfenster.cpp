@@ -67,16 +67,20 @@ Hauptfenster::Hauptfenster(Mainform& form, Qt_Umgebung& umgebung)
     Passe_an_Bildschirm();
 }
 
-// A screen smaller than the default size gets a window that fits it (room
-// left for the title bar); the pages then scroll.
+// A screen smaller than the default size gets a window that fits it; the
+// pages then scroll.
 void Hauptfenster::Passe_an_Bildschirm() {
     const QScreen* bildschirm = screen();
     if (bildschirm == nullptr) {
         return;
     }
+    // The window is centred by its inner area: room for the title bar above
+    // and as much below keeps the whole frame on the screen.
     constexpr int Titelleiste = 32;
+    constexpr int Seitenrand = 8;
     const QRect flaeche = bildschirm->availableGeometry();
-    resize(std::min(width(), flaeche.width()), std::min(height(), flaeche.height() - Titelleiste));
+    resize(std::min(width(), flaeche.width() - 2 * Seitenrand),
+           std::min(height(), flaeche.height() - 2 * Titelleiste));
 }
 
 void Hauptfenster::resizeEvent(QResizeEvent* ereignis) {
