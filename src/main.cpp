@@ -6,6 +6,7 @@
 #include "app/programmordner.h"
 #include "ui/hauptfenster.h"
 #include "ui/qt_umgebung.h"
+#include "ui/sprache.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
     QApplication anwendung(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pelmark"));
     QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
+    pelmark::ui::Deutsch_laden(anwendung);
 
     const QString dezimal = QLocale::system().decimalPoint();
     const char systemdezimal = dezimal.isEmpty() ? '.' : dezimal.at(0).toLatin1();

@@ -7,6 +7,7 @@
 #include "app/tabellenseite.h"
 
 #include "app/handler.h"
+#include "grid/kopfsortierung.h"
 #include "store/zahlen.h"
 
 #include <algorithm>
@@ -213,6 +214,18 @@ void B_SpeichernClick(Mainform& f) {
     g.Clear();
     FileListBox1Change(f);
     f.maske.L_Gespeichert.Caption = "Gespeichert in " + pfad;
+}
+
+void SG_Tabellen_Spaltenkopf(Mainform& f, int spalte) {
+    auto& g = f.maske.SG_Tabellen.Grid;
+    const int erste = f.maske.CB_Edit.Checked ? 2 : g.FixedRows;
+    for (const Gittermeldung& meldung : Nach_Spalte_sortieren(g, spalte, erste)) {
+        const Meldungsart art = meldung.Stufe == Gittermeldung::Art::warnung ? Meldungsart::warnung
+                                : meldung.Stufe == Gittermeldung::Art::information
+                                    ? Meldungsart::information
+                                    : Meldungsart::hinweis;
+        Zeige_Hinweis(f, art, meldung.Text);
+    }
 }
 
 } // namespace pelmark

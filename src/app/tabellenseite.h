@@ -11,4 +11,9 @@ namespace pelmark {
 // Shows the folder in DirectoryListBox1; the file list follows.
 void Tabellenordner_setzen(Mainform& f, const std::string& ordner);
 
+// A click on the heading of a column of SG_Tabellen: sorts the shown rows by
+// that column, a second click the other way round (grid/kopfsortierung.h).
+// In edit mode the widths line and the headings line stay on top.
+void SG_Tabellen_Spaltenkopf(Mainform& f, int spalte);
+
 } // namespace pelmark

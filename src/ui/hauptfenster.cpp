@@ -1,17 +1,23 @@
 #include "ui/hauptfenster.h"
 
 #include "app/lebenszyklus.h"
+#include "app/tabellenseite.h"
 #include "form/quellentext.h"
 #include "ui/binder.h"
 #include "ui/infodialog.h"
 #include "ui/qt_umgebung.h"
+#include "ui/seiten/bausteine.h"
 #include "ui/seiten/seiten.h"
 
 #include <QCloseEvent>
+#include <QHeaderView>
 #include <QScopedValueRollback>
+#include <QScreen>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace pelmark::ui {
 
@@ -19,7 +25,7 @@ Hauptfenster::Hauptfenster(Mainform& form, Qt_Umgebung& umgebung)
     : form_(form), reiter_(new QTabWidget(this)) {
     setObjectName(QStringLiteral("Mainform"));
     setWindowTitle(QStringLiteral("Pelmark - Tabellen für den Rohrbauer"));
-    resize(1042, 731);
+    resize(Grundbreite, Grundhoehe);
     reiter_->setObjectName(QStringLiteral("PageControl1"));
     reiter_->setUsesScrollButtons(false);
     for (int i = 0; i < 10; ++i) {
@@ -54,8 +60,41 @@ Hauptfenster::Hauptfenster(Mainform& form, Qt_Umgebung& umgebung)
         new Binder(form_.maske, this, [this](const std::string& name, Ereignis art, int taste) {
             Ausloesen(name, art, taste);
         });
+    if (auto* tabelle = findChild<QTableWidget*>(QStringLiteral("SG_Tabellen"))) {
+        connect(tabelle->horizontalHeader(), &QHeaderView::sectionClicked, this,
+                [this](int spalte) { Sortiere_freie_Tabelle(spalte); });
+    }
     FormCreate(form_);
     binder_->Setze_Quellenleser([this](const Edit& feld) { return Quellentext(form_, feld); });
+    binder_->Modell_zu_Widgets();
+    Passe_an_Bildschirm();
+}
+
+// A screen smaller than the default size gets a window that fits it; the
+// pages then scroll.
+void Hauptfenster::Passe_an_Bildschirm() {
+    const QScreen* bildschirm = screen();
+    if (bildschirm == nullptr) {
+        return;
+    }
+    // The window is centred by its inner area: room for the title bar above
+    // and as much below keeps the whole frame on the screen.
+    constexpr int Titelleiste = 32;
+    constexpr int Seitenrand = 8;
+    const QRect flaeche = bildschirm->availableGeometry();
+    resize(std::min(width(), flaeche.width() - 2 * Seitenrand),
+           std::min(height(), flaeche.height() - 2 * Titelleiste));
+}
+
+void Hauptfenster::resizeEvent(QResizeEvent* ereignis) {
+    QWidget::resizeEvent(ereignis);
+    Wachstum_anwenden(reiter_, std::max(0, height() - Grundhoehe));
+}
+
+// The Qt layer only passes the click on; the core sorts.
+void Hauptfenster::Sortiere_freie_Tabelle(int spalte) {
+    binder_->Widgets_zu_Modell();
+    Sicher_ausfuehren(form_, [&] { SG_Tabellen_Spaltenkopf(form_, spalte); });
     binder_->Modell_zu_Widgets();
 }
 

@@ -28,13 +28,20 @@ class Hauptfenster : public QWidget {
 
     QTabWidget* Reiter() const { return reiter_; }
 
+    // The window's size at start, where every page shows without scrolling.
+    static constexpr int Grundbreite = 1042;
+    static constexpr int Grundhoehe = 731;
+
   protected:
     void showEvent(QShowEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
+    void resizeEvent(QResizeEvent* ereignis) override;
 
   private:
     void Zeige_Infofenster(Infofenster& fenster, bool modal);
     Infodialog* Dialog_fuer(Infofenster& fenster);
+    void Passe_an_Bildschirm();
+    void Sortiere_freie_Tabelle(int spalte);
 
     Mainform& form_;
     QTabWidget* reiter_;

@@ -58,8 +58,10 @@ std::optional<std::string> Qt_Umgebung::Datei_waehlen(const std::string& filter,
     const auto strich = teile.indexOf('|');
     const QString qt_filter =
         strich < 0 ? teile : teile.left(strich) + " (" + teile.mid(strich + 1) + ")";
-    const QString datei = QFileDialog::getOpenFileName(
-        Elternfenster, QString(), QString::fromStdString(startordner), qt_filter);
+    // Qt's own dialog, which speaks the loaded German translations.
+    const QString datei =
+        QFileDialog::getOpenFileName(Elternfenster, QString(), QString::fromStdString(startordner),
+                                     qt_filter, nullptr, QFileDialog::DontUseNativeDialog);
     if (datei.isEmpty()) {
         return std::nullopt;
     }

@@ -13,6 +13,11 @@ namespace {
 // Every style, the plain one too: tabs narrow enough that all ten captions
 // fit the window's width in one row.
 const QString Grundblatt = QStringLiteral("QTabBar::tab { padding: 4px 5px; }\n");
+// The plain style: a result field takes the window's colour, an input keeps
+// the white of the base, so the two differ at a glance. Each theme sets its
+// own pair of colours.
+const QString Ergebnisfelder =
+    QStringLiteral("QLineEdit[readOnly=\"true\"] { background-color: palette(window); }\n");
 } // namespace
 
 void Wende_Stil_an(const std::string& name) {
@@ -26,6 +31,8 @@ void Wende_Stil_an(const std::string& name) {
         if (datei.open(QIODevice::ReadOnly)) {
             blatt = QString::fromUtf8(datei.readAll());
         }
+    } else {
+        blatt = Ergebnisfelder;
     }
     if (auto* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
         QApplication::setStyle(fusion);

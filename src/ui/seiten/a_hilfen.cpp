@@ -29,15 +29,19 @@ QLineEdit* Ausgabe(const char* name, QWidget* eltern) {
 }
 
 QLineEdit* Feldzeile(QGridLayout* raster, int zeile, const QString& caption, const char* name,
-                     int spalte) {
+                     const QString& einheit, int spalte) {
     QWidget* eltern = raster->parentWidget();
     raster->addWidget(Beschriftung(caption, eltern), zeile, spalte);
     auto* feld = Ausgabe(name, eltern);
     raster->addWidget(feld, zeile, spalte + 1);
+    if (!einheit.isEmpty()) {
+        raster->addWidget(Einheit(einheit, eltern), zeile, spalte + 2);
+    }
     return feld;
 }
 
-QWidget* Liste_mit_Titel(QLabel* titel, const char* name, QSize groesse, QWidget* eltern) {
+QWidget* Liste_mit_Titel(QLabel* titel, const char* name, QSize groesse, QWidget* eltern,
+                         bool waechst) {
     auto* spalte = new QWidget(eltern);
     auto* anordnung = new QVBoxLayout(spalte);
     anordnung->setContentsMargins(0, 0, 0, 0);
@@ -46,6 +50,9 @@ QWidget* Liste_mit_Titel(QLabel* titel, const char* name, QSize groesse, QWidget
     anordnung->addWidget(titel);
     auto* liste = Liste(name, spalte);
     liste->setFixedSize(groesse);
+    if (waechst) {
+        Waechst_mit_Fenster(liste, groesse.height());
+    }
     anordnung->addWidget(liste);
     anordnung->addStretch(1);
     return spalte;

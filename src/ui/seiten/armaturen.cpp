@@ -70,6 +70,8 @@ const Armatur armaturen[8] = {
 };
 
 const QSize skizzengroesse(150, 96);
+// Room for "1050": the unit beside it keeps the block as wide as before.
+constexpr int Laengenbreite = 56;
 
 // A valve: its sketch with the name, below it one or two length columns.
 QGroupBox* Armaturblock(const Armatur& armatur, QWidget* eltern) {
@@ -87,7 +89,8 @@ QGroupBox* Armaturblock(const Armatur& armatur, QWidget* eltern) {
         raster->addWidget(kopf, 1, i, 1, breite, Qt::AlignHCenter);
         raster->addWidget(Beschriftung(QStringLiteral("Baulg"), rahmen, spalte.Reihe), 2, i, 1,
                           breite, Qt::AlignHCenter);
-        raster->addWidget(Ausgabe(spalte.Laenge, rahmen), 3, i, 1, breite, Qt::AlignHCenter);
+        raster->addWidget(Feld_mit_Einheit(spalte.Laenge, Millimeter, Laengenbreite, rahmen), 3, i,
+                          1, breite, Qt::AlignHCenter);
     }
     return rahmen;
 }
@@ -119,7 +122,7 @@ QWidget* Auswahlspalte(QWidget* eltern) {
     auto* anordnung = new QVBoxLayout(spalte);
     anordnung->setContentsMargins(0, 0, 0, 0);
     anordnung->addWidget(Liste_mit_Titel(new QLabel(QStringLiteral("Nennweite")), "LB_Armaturen_NW",
-                                         QSize(96, 340), spalte));
+                                         QSize(96, 340), spalte, true));
     anordnung->addWidget(Liste_mit_Titel(new QLabel(QStringLiteral("Nenndruck")), "LB_Armaturen_PN",
                                          QSize(96, 150), spalte));
     anordnung->addStretch(1);

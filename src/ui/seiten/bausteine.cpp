@@ -1,28 +1,85 @@
 #include "ui/seiten/bausteine.h"
 
+#include "ui/seiten/wertfeld.h"
+
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPixmap>
+#include <QScrollArea>
 #include <QSvgRenderer>
 #include <QVBoxLayout>
 
 namespace pelmark::ui {
 
+namespace {
+const char* const Grundhoehe = "pelmark_grundhoehe";
+} // namespace
+
+QWidget* Rollflaeche(QWidget* seite) {
+    auto* flaeche = new QScrollArea(seite);
+    flaeche->setFrameShape(QFrame::NoFrame);
+    flaeche->setWidgetResizable(true);
+    // The page's own background shows through, as without the scroll area.
+    flaeche->setBackgroundRole(QPalette::NoRole);
+    flaeche->viewport()->setAutoFillBackground(false);
+    auto* inhalt = new QWidget;
+    inhalt->setAutoFillBackground(false);
+    flaeche->setWidget(inhalt);
+    auto* anordnung = new QVBoxLayout(seite);
+    anordnung->setContentsMargins(0, 0, 0, 0);
+    anordnung->addWidget(flaeche);
+    return inhalt;
+}
+
 std::pair<QWidget*, QWidget*> Neue_Seite(const char* seitenname, const char* panelname) {
     auto* seite = new QWidget;
     seite->setObjectName(QString::fromLatin1(seitenname));
-    auto* panel = new QWidget(seite);
+    QWidget* inhalt = Rollflaeche(seite);
+    auto* panel = new QWidget(inhalt);
     panel->setObjectName(QString::fromLatin1(panelname));
-    auto* anordnung = new QVBoxLayout(seite);
+    auto* anordnung = new QVBoxLayout(inhalt);
     anordnung->setContentsMargins(6, 6, 6, 6);
     anordnung->addWidget(panel);
     return {seite, panel};
 }
 
+void Waechst_mit_Fenster(QWidget* widget, int grundhoehe) {
+    widget->setProperty(Grundhoehe, grundhoehe);
+    widget->setFixedHeight(grundhoehe);
+}
+
+void Wachstum_anwenden(QWidget* wurzel, int mehr) {
+    for (auto* widget : wurzel->findChildren<QWidget*>()) {
+        bool ok = false;
+        const int grund = widget->property(Grundhoehe).toInt(&ok);
+        if (ok && widget->maximumHeight() != grund + mehr) {
+            widget->setFixedHeight(grund + mehr);
+        }
+    }
+}
+
+QLabel* Einheit(const QString& text, QWidget* eltern, const char* name) {
+    return Beschriftung(text, eltern, name);
+}
+
+QWidget* Feld_mit_Einheit(const char* name, const QString& einheit, int breite, QWidget* eltern,
+                          bool nurlesen) {
+    auto* streifen = new QWidget(eltern);
+    auto* anordnung = new QHBoxLayout(streifen);
+    anordnung->setContentsMargins(0, 0, 0, 0);
+    anordnung->setSpacing(3);
+    auto* feld = Feld(name, streifen, nurlesen);
+    feld->setFixedWidth(breite);
+    anordnung->addWidget(feld);
+    anordnung->addWidget(Einheit(einheit, streifen));
+    return streifen;
+}
+
 QLineEdit* Feld(const char* name, QWidget* eltern, bool nurlesen) {
-    auto* feld = new QLineEdit(eltern);
+    auto* feld = new Wertfeld(eltern);
     feld->setObjectName(QString::fromLatin1(name));
     feld->setReadOnly(nurlesen);
     return feld;

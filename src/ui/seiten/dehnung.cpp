@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace pelmark::ui {
 
 namespace {
@@ -130,8 +132,14 @@ void Dampfwert(QGridLayout* raster, int zeile, const QString& caption, const cha
 QGroupBox* Dampf(QWidget* eltern) {
     QGridLayout* raster = nullptr;
     auto* gruppe = Gruppe(QStringLiteral("Wasserdampftabelle"), "P_Dampf", eltern, raster);
-    Zeile(raster, 0, QStringLiteral("Druck [bar a]: "), "E_Dampfdruck")->setReadOnly(false);
-    Zeile(raster, 1, QStringLiteral("Temperatur [°C]"), "E_Dampftemperatur");
+    auto* druckfeld = Zeile(raster, 0, QStringLiteral("Druck [bar a]: "), "E_Dampfdruck");
+    druckfeld->setReadOnly(false);
+    auto* temperaturfeld = Zeile(raster, 1, QStringLiteral("Temperatur [°C]"), "E_Dampftemperatur");
+    // Wide enough for the panel's longest message, shown whole.
+    const int breite =
+        druckfeld->fontMetrics().horizontalAdvance(QStringLiteral("Bereichsüberschreitung")) + 12;
+    druckfeld->setFixedWidth(std::max(Feldbreite, breite));
+    temperaturfeld->setFixedWidth(std::max(Feldbreite, breite));
     auto* druck = new QRadioButton(QStringLiteral("Fix"), gruppe);
     druck->setObjectName(QStringLiteral("RB_Druck_Fix"));
     druck->setChecked(true);

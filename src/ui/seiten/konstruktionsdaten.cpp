@@ -18,9 +18,13 @@ namespace {
 
 using namespace hilfen_b;
 
-QListWidget* Liste_fest(const char* name, QWidget* eltern, int breite, int hoehe) {
+QListWidget* Liste_fest(const char* name, QWidget* eltern, int breite, int hoehe,
+                        bool waechst = false) {
     auto* liste = Liste(name, eltern);
     liste->setFixedSize(breite, hoehe);
+    if (waechst) {
+        Waechst_mit_Fenster(liste, hoehe);
+    }
     return liste;
 }
 
@@ -30,26 +34,21 @@ QGroupBox* Abstaende(QWidget* eltern) {
     auto* gruppe = Gruppe(QStringLiteral("Rohrleitungsabstände"), "P_Abstaende", eltern, raster);
     raster->addWidget(Titel(QStringLiteral("DN1"), gruppe), 0, 0);
     raster->addWidget(Titel(QStringLiteral("DN2"), gruppe), 0, 1);
-    raster->addWidget(Liste_fest("LB_DN1", gruppe, 110, 250), 1, 0);
-    raster->addWidget(Liste_fest("LB_DN2", gruppe, 110, 250), 1, 1);
+    raster->addWidget(Liste_fest("LB_DN1", gruppe, 110, 250, true), 1, 0);
+    raster->addWidget(Liste_fest("LB_DN2", gruppe, 110, 250, true), 1, 1);
     raster->addWidget(Liste_fest("LB_PN1", gruppe, 110, 110), 2, 0);
     raster->addWidget(Liste_fest("LB_PN2", gruppe, 110, 110), 2, 1);
     raster->addWidget(Beschriftung(QStringLiteral("Isolierstärke"), gruppe), 3, 0, 1, 2);
-    auto* dicke1 = Feld("E_Isolierdicke1", gruppe, false);
-    auto* dicke2 = Feld("E_Isolierdicke2", gruppe, false);
-    dicke1->setFixedWidth(110);
-    dicke2->setFixedWidth(110);
-    raster->addWidget(dicke1, 4, 0);
-    raster->addWidget(dicke2, 4, 1);
+    // A field and its unit take the width of the list above them.
+    constexpr int breite = 110 - 23;
+    const QString mm = QStringLiteral("mm");
+    raster->addWidget(Feld_mit_Einheit("E_Isolierdicke1", mm, breite, gruppe, false), 4, 0);
+    raster->addWidget(Feld_mit_Einheit("E_Isolierdicke2", mm, breite, gruppe, false), 4, 1);
     raster->addWidget(Titel(QStringLiteral("Leitungsabstand"), gruppe), 5, 0, 1, 2);
     raster->addWidget(Beschriftung(QStringLiteral("Anlage"), gruppe), 6, 0);
     raster->addWidget(Beschriftung(QStringLiteral("Rohrbrücke"), gruppe), 6, 1);
-    auto* anlage = Feld("E_Abstand_Anlage", gruppe);
-    auto* bruecke = Feld("E_Abstand_RBR", gruppe);
-    anlage->setFixedWidth(110);
-    bruecke->setFixedWidth(110);
-    raster->addWidget(anlage, 7, 0);
-    raster->addWidget(bruecke, 7, 1);
+    raster->addWidget(Feld_mit_Einheit("E_Abstand_Anlage", mm, breite, gruppe), 7, 0);
+    raster->addWidget(Feld_mit_Einheit("E_Abstand_RBR", mm, breite, gruppe), 7, 1);
     raster->setRowStretch(8, 1);
     return gruppe;
 }
@@ -60,11 +59,12 @@ QGroupBox* Isolierstaerke(QWidget* eltern) {
         Gruppe(QStringLiteral("Isolierdicke lt. Velk:"), "P_Isolierstaerke", eltern, raster);
     raster->addWidget(Titel(QStringLiteral("DN"), gruppe), 0, 0);
     raster->addWidget(Titel(QStringLiteral("Temperatur"), gruppe), 0, 1);
-    raster->addWidget(Liste_fest("LB_NW", gruppe, 100, 370), 1, 0);
-    raster->addWidget(Liste_fest("LB_Temperatur", gruppe, 100, 370), 1, 1);
+    raster->addWidget(Liste_fest("LB_NW", gruppe, 100, 370, true), 1, 0);
+    raster->addWidget(Liste_fest("LB_Temperatur", gruppe, 100, 370, true), 1, 1);
     QGridLayout* ergebnis = new QGridLayout;
-    Zeile(ergebnis, 0, QStringLiteral("Wärmeschutz:"), "E_Isolierstaerke");
-    Zeile(ergebnis, 1, QStringLiteral("Berührungsschutz:"), "E_Beruehrungsschutzisolierung");
+    Zeile(ergebnis, 0, QStringLiteral("Wärmeschutz:"), "E_Isolierstaerke", QStringLiteral("mm"));
+    Zeile(ergebnis, 1, QStringLiteral("Berührungsschutz:"), "E_Beruehrungsschutzisolierung",
+          QStringLiteral("mm"));
     raster->addLayout(ergebnis, 2, 0, 1, 2);
     raster->setRowStretch(3, 1);
     return gruppe;

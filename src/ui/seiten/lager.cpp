@@ -92,6 +92,8 @@ const Lagerart untere_reihe[4] = {
 };
 
 const QSize skizzengroesse(170, 102);
+// Room for "1050": two fields with their units stay under the sketch.
+constexpr int Massbreite = 56;
 
 // The pair of fields of one value row; in the lower row the tooltips say
 // which designation each field belongs to.
@@ -101,11 +103,11 @@ void Wertepaar(QGridLayout* raster, int zeile, int spalte, const char* const nam
         if (namen[i] == nullptr) {
             continue;
         }
-        auto* feld = Ausgabe(namen[i], raster->parentWidget());
+        auto* streifen = Feld_mit_Einheit(namen[i], Millimeter, Massbreite, raster->parentWidget());
         if (varianten.size() == 2) {
-            feld->setToolTip(varianten[i]);
+            streifen->findChild<QLineEdit*>()->setToolTip(varianten[i]);
         }
-        raster->addWidget(feld, zeile, spalte + i, Qt::AlignLeft);
+        raster->addWidget(streifen, zeile, spalte + i, Qt::AlignLeft);
     }
 }
 
@@ -150,7 +152,7 @@ QWidget* Auswahlspalte(QWidget* eltern) {
     auto* anordnung = new QVBoxLayout(spalte);
     anordnung->setContentsMargins(0, 0, 0, 0);
     anordnung->addWidget(Liste_mit_Titel(new QLabel(QStringLiteral("Nennweite")), "LB_Lager_NW",
-                                         QSize(96, 420), spalte));
+                                         QSize(96, 420), spalte, true));
     anordnung->addStretch(1);
     anordnung->addWidget(Ende_Knopf("BitBtn7", spalte));
     return spalte;

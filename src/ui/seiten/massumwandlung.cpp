@@ -18,7 +18,7 @@ using namespace hilfen_b;
 QListWidget* Einheitenliste(const char* name, QWidget* eltern) {
     auto* liste = Liste(name, eltern);
     liste->setFixedWidth(230);
-    liste->setMinimumHeight(420);
+    Waechst_mit_Fenster(liste, 420);
     return liste;
 }
 

@@ -35,7 +35,8 @@ QTableWidget* Materialgitter(QWidget* eltern) {
     griffe->setFixedWidth(12);
     gitter->setSelectionMode(QAbstractItemView::SingleSelection);
     gitter->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    gitter->setMinimumSize(7 * 140 + 12 + 2, 300);
+    gitter->setMinimumWidth(7 * 140 + 12 + 2);
+    Waechst_mit_Fenster(gitter, 300);
     return gitter;
 }
 

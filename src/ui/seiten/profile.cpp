@@ -52,7 +52,8 @@ QGroupBox* Profilauswahl(QWidget* eltern) {
                       0, 1, 3, 1);
     auto* name = Beschriftung(QStringLiteral("L_Profil"), nullptr, "L_Profil");
     name->setStyleSheet(QStringLiteral("font-weight: bold"));
-    raster->addWidget(Liste_mit_Titel(name, "LB_Profil", QSize(150, 540), rahmen), 0, 2, 3, 1);
+    raster->addWidget(Liste_mit_Titel(name, "LB_Profil", QSize(150, 540), rahmen, true), 0, 2, 3,
+                      1);
     return rahmen;
 }
 
@@ -65,7 +66,7 @@ QGroupBox* Abmessungen(QWidget* eltern) {
     for (int i = 0; i < 6; ++i) {
         Feldzeile(raster, i, QString::fromLatin1(felder[i][0]), felder[i][1]);
     }
-    raster->setColumnStretch(2, 1);
+    raster->setColumnStretch(3, 1);
     return rahmen;
 }
 
@@ -76,15 +77,15 @@ QWidget* Werte(QWidget* eltern) {
     anordnung->setContentsMargins(0, 0, 0, 0);
     QGridLayout* statisch = nullptr;
     anordnung->addWidget(Rahmen(QStringLiteral("Statische Werte"), panel, statisch));
-    Feldzeile(statisch, 0, QStringLiteral("Wmax [cm 3]:"), "E_Wmax");
-    Feldzeile(statisch, 1, QStringLiteral("Imax [cm 4 ]:"), "E_Imax");
-    Feldzeile(statisch, 2, QStringLiteral("Wmin [cm 3]:"), "E_Wmin");
-    Feldzeile(statisch, 3, QStringLiteral("Imin [cm 4]:"), "E_Imin");
+    Feldzeile(statisch, 0, QStringLiteral("Wmax [cm 3]:"), "E_Wmax", QString());
+    Feldzeile(statisch, 1, QStringLiteral("Imax [cm 4 ]:"), "E_Imax", QString());
+    Feldzeile(statisch, 2, QStringLiteral("Wmin [cm 3]:"), "E_Wmin", QString());
+    Feldzeile(statisch, 3, QStringLiteral("Imin [cm 4]:"), "E_Imin", QString());
     statisch->setColumnStretch(2, 1);
     QGridLayout* sonstig = nullptr;
     anordnung->addWidget(Rahmen(QStringLiteral("Sonstige Werte"), panel, sonstig));
-    Feldzeile(sonstig, 0, QStringLiteral("Fläche [cm 2]:"), "E_A");
-    Feldzeile(sonstig, 1, QStringLiteral("Gewicht [kg]:"), "E_Gew");
+    Feldzeile(sonstig, 0, QStringLiteral("Fläche [cm 2]:"), "E_A", QString());
+    Feldzeile(sonstig, 1, QStringLiteral("Gewicht [kg]:"), "E_Gew", QString());
     sonstig->setColumnStretch(2, 1);
     return panel;
 }
@@ -94,17 +95,18 @@ QWidget* Werte(QWidget* eltern) {
 QWidget* Baue_Seite_Profile() {
     auto* seite = new QWidget;
     seite->setObjectName(QStringLiteral("TS_Profile"));
-    auto* anordnung = new QHBoxLayout(seite);
+    QWidget* inhalt = Rollflaeche(seite);
+    auto* anordnung = new QHBoxLayout(inhalt);
     anordnung->setContentsMargins(10, 10, 10, 10);
     anordnung->setSpacing(12);
-    anordnung->addWidget(Profilauswahl(seite));
+    anordnung->addWidget(Profilauswahl(inhalt));
     auto* rechts = new QVBoxLayout;
-    rechts->addWidget(Abmessungen(seite));
-    rechts->addWidget(Werte(seite));
+    rechts->addWidget(Abmessungen(inhalt));
+    rechts->addWidget(Werte(inhalt));
     rechts->addStretch(1);
     auto* knopf = new QHBoxLayout;
     knopf->addStretch(1);
-    knopf->addWidget(Ende_Knopf("BitBtn3", seite));
+    knopf->addWidget(Ende_Knopf("BitBtn3", inhalt));
     rechts->addLayout(knopf);
     anordnung->addLayout(rechts);
     anordnung->addStretch(1);

@@ -46,8 +46,8 @@ QGroupBox* Flanschblock(QWidget* eltern) {
     Feldzeile(raster, 2, QStringLiteral("Blattdm."), "E_Blattdm");
     Feldzeile(raster, 3, QStringLiteral("Blattbreite"), "E_Blattbreite");
     Feldzeile(raster, 4, QStringLiteral("Lochkreis"), "E_Lochkreis");
-    Feldzeile(raster, 5, QStringLiteral("Anz. Schr."), "E_Anz_Schr");
-    Feldzeile(raster, 6, QStringLiteral("Schr. Dm"), "E_Schr_Dm");
+    Feldzeile(raster, 5, QStringLiteral("Anz. Schr."), "E_Anz_Schr", QString());
+    Feldzeile(raster, 6, QStringLiteral("Schr. Dm"), "E_Schr_Dm", QString());
     raster->addWidget(Beschriftung(QStringLiteral("mm"), rahmen, "L_Schr_dm"), 6, 2);
     raster->setColumnStretch(2, 1);
     return rahmen;
@@ -99,7 +99,7 @@ QGroupBox* Rohrblock(QWidget* eltern) {
     Feldzeile(raster, 1, QStringLiteral("Wanddicke"), "E_WD1");
     Feldzeile(raster, 2, QStringLiteral("Aussendm. 2"), "E_DA2");
     Feldzeile(raster, 3, QStringLiteral("Wanddicke"), "E_WD2");
-    raster->setColumnStretch(2, 1);
+    raster->setColumnStretch(3, 1);
     return rahmen;
 }
 
@@ -125,8 +125,10 @@ QWidget* Auswahlspalte(QWidget* eltern) {
     auto* spalte = new QWidget(eltern);
     auto* raster = new QGridLayout(spalte);
     raster->setContentsMargins(0, 0, 0, 0);
-    raster->addWidget(Liste_mit_Titel(Titel("DN1"), "LB_AD1", QSize(80, 330), spalte), 0, 0, 3, 1);
-    raster->addWidget(Liste_mit_Titel(Titel("DN2"), "LB_AD2", QSize(80, 330), spalte), 0, 1, 3, 1);
+    raster->addWidget(Liste_mit_Titel(Titel("DN1"), "LB_AD1", QSize(80, 330), spalte, true), 0, 0,
+                      3, 1);
+    raster->addWidget(Liste_mit_Titel(Titel("DN2"), "LB_AD2", QSize(80, 330), spalte, true), 0, 1,
+                      3, 1);
     raster->addWidget(Normwahl(spalte), 0, 2);
     raster->addWidget(Liste_mit_Titel(Titel("Nenndruck"), "LB_PN", QSize(120, 110), spalte), 1, 2);
     raster->addWidget(Liste_mit_Titel(Titel("Radius"), "LB_Radius", QSize(120, 110), spalte), 2, 2);

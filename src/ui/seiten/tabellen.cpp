@@ -39,6 +39,8 @@ QTableWidget* Tabellengitter(QWidget* eltern) {
     gitter->setObjectName(QStringLiteral("SG_Tabellen"));
     gitter->verticalHeader()->hide();
     gitter->verticalHeader()->setDefaultSectionSize(20);
+    // A click on a heading sorts by that column (the main window passes it on).
+    gitter->horizontalHeader()->setSectionsClickable(true);
     gitter->setSelectionMode(QAbstractItemView::ContiguousSelection);
     return gitter;
 }

@@ -1,0 +1,243 @@
+// The main window on small and large screens: at the default size no page
+// scrolls; in a smaller window every control can be scrolled into view; in a
+// taller one the lists grow. Results look and act unlike inputs, a cut text
+// shows whole in its tooltip, and a click on a free-table heading sorts.
+#include "app/lebenszyklus.h"
+#include "app/stile.h"
+#include "ui/hauptfenster.h"
+#include "ui/qt_umgebung.h"
+#include "ui/seiten/wertfeld.h"
+#include "ui/sprache.h"
+#include "ui/stil.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QListWidget>
+#include <QMenu>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "pruef_umgebung.h"
+
+#include <filesystem>
+#include <memory>
+
+using namespace pelmark;
+
+class Fenster_Test : public QObject {
+    Q_OBJECT
+
+  private:
+    QTemporaryDir ordner;
+    Pruef_Umgebung umgebung;
+    std::unique_ptr<Mainform> form;
+    std::unique_ptr<ui::Hauptfenster> fenster;
+
+    QScrollArea* Flaeche(int seite) const {
+        return fenster->Reiter()->widget(seite)->findChild<QScrollArea*>();
+    }
+    template <typename W> W* Widget(const char* name) {
+        return fenster->findChild<W*>(QString::fromLatin1(name));
+    }
+    void Groesse(int breite, int hoehe) {
+        fenster->resize(breite, hoehe);
+        QApplication::processEvents();
+    }
+
+  private slots:
+    void initTestCase() {
+        namespace fs = std::filesystem;
+        const std::string programmdir = ordner.path().toStdString() + "/";
+        // PELMARK_FENSTERBILDER_DATEN: another program folder (the shipped data).
+        const QString daten = qEnvironmentVariable("PELMARK_FENSTERBILDER_DATEN");
+        const fs::path quelle =
+            daten.isEmpty() ? fs::path(PELMARK_TESTDATEN) : fs::path(daten.toStdString());
+        for (const char* teil : {"Daten", "InfoTabellen"}) {
+            fs::copy(quelle / teil, fs::path(programmdir) / teil, fs::copy_options::recursive);
+        }
+        form = std::make_unique<Mainform>(umgebung, programmdir, '.');
+        fenster = std::make_unique<ui::Hauptfenster>(*form, umgebung);
+        fenster->show();
+        QTRY_VERIFY(!form->Speicher.Din_Rohre.Zeilen.empty());
+    }
+
+    void cleanupTestCase() {
+        fenster->close();
+        fenster.reset();
+    }
+
+    // For looking at the window: with PELMARK_FENSTERBILDER naming a folder,
+    // saves the whole screen with each page in two styles, the file dialog
+    // and a field's context menu, at the size the window takes on this screen.
+    void Bildschirmbilder() {
+        const QString ziel = qEnvironmentVariable("PELMARK_FENSTERBILDER");
+        if (ziel.isEmpty()) {
+            QSKIP("PELMARK_FENSTERBILDER not set");
+        }
+        ui::Deutsch_laden(*qApp);
+        QScreen* bildschirm = fenster->screen();
+        auto foto = [&](const QString& name) {
+            QApplication::processEvents();
+            QTest::qWait(150);
+            QVERIFY(bildschirm->grabWindow(0).save(ziel + QLatin1Char('/') + name + ".png"));
+        };
+        fenster->move(bildschirm->availableGeometry().topLeft());
+        for (const char* stil : {"Luna", "Windows10 Dark"}) {
+            ui::Wende_Stil_an(stil);
+            for (int i = 0; i < 10; ++i) {
+                fenster->Reiter()->setCurrentIndex(i);
+                foto(QStringLiteral("seite%1_%2").arg(i + 1).arg(QString(stil).remove(' ')));
+            }
+        }
+        ui::Wende_Stil_an("Luna");
+        QFileDialog dialog(fenster.get(), QString(), ordner.path(), QStringLiteral("*.jpg"));
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.show();
+        foto(QStringLiteral("dateidialog"));
+        dialog.hide();
+        fenster->Reiter()->setCurrentIndex(5);
+        auto* feld = Widget<QLineEdit>("E_Gamma");
+        std::unique_ptr<QMenu> menue(feld->createStandardContextMenu());
+        menue->popup(feld->mapToGlobal(QPoint(10, 10)));
+        foto(QStringLiteral("kontextmenue"));
+        menue->hide();
+        ui::Wende_Stil_an("Windows");
+    }
+
+    void Grundgroesse_ohne_Rollbalken() {
+        for (const char* stil : {"Windows", "Luna", "Windows10 Dark"}) {
+            ui::Wende_Stil_an(stil);
+            Groesse(ui::Hauptfenster::Grundbreite, ui::Hauptfenster::Grundhoehe);
+            for (int i = 0; i < 10; ++i) {
+                fenster->Reiter()->setCurrentIndex(i);
+                QApplication::processEvents();
+                const QSize noetig = Flaeche(i)->widget()->minimumSizeHint();
+                const QSize da = Flaeche(i)->maximumViewportSize();
+                QVERIFY2(noetig.width() <= da.width() && noetig.height() <= da.height(),
+                         qPrintable(QStringLiteral("%1, Seite %2: %3 x %4 in %5 x %6")
+                                        .arg(stil)
+                                        .arg(i + 1)
+                                        .arg(noetig.width())
+                                        .arg(noetig.height())
+                                        .arg(da.width())
+                                        .arg(da.height())));
+            }
+        }
+        ui::Wende_Stil_an("Windows");
+    }
+
+    // A window smaller than the pages: every control scrolls into view.
+    void kleines_Fenster_rollt_zu_jedem_Steuerelement() {
+        Groesse(800, 480);
+        for (int i = 0; i < 10; ++i) {
+            fenster->Reiter()->setCurrentIndex(i);
+            QApplication::processEvents();
+            QScrollArea* flaeche = Flaeche(i);
+            for (const auto& [name, feld] : form->maske.Felder()) {
+                auto* w = flaeche->widget()->findChild<QWidget*>(QString::fromStdString(name));
+                if (w == nullptr || !w->isVisibleTo(flaeche)) {
+                    continue;
+                }
+                flaeche->ensureWidgetVisible(w, 0, 0);
+                QApplication::processEvents();
+                const QRect ort(w->mapTo(flaeche->viewport(), QPoint(0, 0)), w->size());
+                QVERIFY2(flaeche->viewport()->rect().intersects(ort), name.c_str());
+            }
+        }
+        Groesse(ui::Hauptfenster::Grundbreite, ui::Hauptfenster::Grundhoehe);
+    }
+
+    // A taller window: the nominal-size lists show more entries, no page scrolls.
+    void hoeheres_Fenster_verlaengert_die_Listen() {
+        Groesse(ui::Hauptfenster::Grundbreite, ui::Hauptfenster::Grundhoehe + 200);
+        QCOMPARE(Widget<QListWidget>("LB_AD1")->height(), 330 + 200);
+        QCOMPARE(Widget<QListWidget>("LB_Lager_NW")->height(), 420 + 200);
+        for (int i = 0; i < 10; ++i) {
+            fenster->Reiter()->setCurrentIndex(i);
+            QApplication::processEvents();
+            QCOMPARE(Flaeche(i)->verticalScrollBar()->maximum(), 0);
+        }
+        Groesse(ui::Hauptfenster::Grundbreite, ui::Hauptfenster::Grundhoehe);
+        QCOMPARE(Widget<QListWidget>("LB_AD1")->height(), 330);
+    }
+
+    // In every style a result field has another background than an input,
+    // and only inputs take the focus by Tab.
+    void Ergebnisse_sehen_anders_aus_als_Eingaben() {
+        fenster->Reiter()->setCurrentIndex(5);
+        auto* ergebnis = Widget<QLineEdit>("E_Masse_Ltg");
+        auto* eingabe = Widget<QLineEdit>("E_Gamma");
+        QVERIFY(ergebnis->isReadOnly() && !eingabe->isReadOnly());
+        auto grund = [](QLineEdit* feld) {
+            return feld->grab().toImage().pixelColor(feld->width() - 4, feld->height() / 2);
+        };
+        for (const auto& stil : Stilkatalog()) {
+            ui::Wende_Stil_an(stil.Name);
+            QApplication::processEvents();
+            QVERIFY2(grund(ergebnis) != grund(eingabe), stil.Name);
+        }
+        ui::Wende_Stil_an("Windows");
+        for (auto* feld : fenster->findChildren<QLineEdit*>()) {
+            QCOMPARE(feld->focusPolicy(), feld->isReadOnly() ? Qt::ClickFocus : Qt::StrongFocus);
+        }
+    }
+
+    // The steam panel's messages fit their fields; a number too long for
+    // its field shows whole in the tooltip.
+    void abgeschnittener_Text_steht_ganz_im_Tooltip() {
+        fenster->Reiter()->setCurrentIndex(6);
+        auto* dampf = fenster->findChild<ui::Wertfeld*>(QStringLiteral("E_Dampftemperatur"));
+        dampf->setText(QStringLiteral("Bereichsüberschreitung"));
+        QVERIFY(!dampf->Abgeschnitten());
+        fenster->Reiter()->setCurrentIndex(5);
+        auto* feld = fenster->findChild<ui::Wertfeld*>(QStringLiteral("E_Masse_Ltg"));
+        const QString alt = feld->text();
+        feld->setText(QStringLiteral("123456789012345,67"));
+        QVERIFY(feld->Abgeschnitten());
+        QVERIFY(feld->Hinweistext().startsWith(QStringLiteral("123456789012345,67")));
+        feld->setText(alt);
+        QVERIFY(!feld->Abgeschnitten());
+        QCOMPARE(feld->Hinweistext(), feld->toolTip());
+    }
+
+    // The moments are in ascending order: the first click turns them round,
+    // the second sorts them ascending again, as numbers; the file stays.
+    void Klick_auf_Spaltenkopf_sortiert_beide_Richtungen() {
+        const TEStringGrid& g = form->maske.SG_Tabellen.Grid;
+        QTRY_COMPARE_WITH_TIMEOUT(g.Cell(0, 0), std::string("Gewinde"), 3000);
+        fenster->Reiter()->setCurrentIndex(7);
+        auto* gitter = Widget<QTableWidget>("SG_Tabellen");
+        QHeaderView* kopf = gitter->horizontalHeader();
+        auto spalte = [&] {
+            QStringList werte;
+            for (int r = 1; r < gitter->rowCount(); ++r) {
+                werte << gitter->item(r, 1)->text();
+            }
+            return werte;
+        };
+        const QString pfad = ordner.path() + QStringLiteral("/InfoTabellen/Gewinde.CSV");
+        QFile datei(pfad);
+        QVERIFY(datei.open(QIODevice::ReadOnly));
+        const QByteArray vorher = datei.readAll();
+        datei.close();
+        const QPoint ort(kopf->sectionViewportPosition(1) + 10, kopf->height() / 2);
+        QTest::mouseClick(kopf->viewport(), Qt::LeftButton, {}, ort);
+        QCOMPARE(spalte(), (QStringList{"210", "86", "49"}));
+        QCOMPARE(gitter->item(1, 0)->text(), QStringLiteral("M16"));
+        QTest::mouseClick(kopf->viewport(), Qt::LeftButton, {}, ort);
+        QCOMPARE(spalte(), (QStringList{"49", "86", "210"}));
+        QCOMPARE(gitter->item(0, 1)->text(), QStringLiteral("Moment 8.8 [Nm]"));
+        QVERIFY(datei.open(QIODevice::ReadOnly));
+        QCOMPARE(datei.readAll(), vorher);
+        QVERIFY(umgebung.Meldungen.empty());
+    }
+};
+
+QTEST_MAIN(Fenster_Test)
+#include "fenster_test.moc"
