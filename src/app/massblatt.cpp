@@ -155,11 +155,9 @@ Massblatt Massblatt_erstellen(const Mainform& f, Blattart art, const std::string
         }
         blatt.Gruppen.push_back(std::move(g));
     }
-    if (art == Blattart::Profil) {
-        if (const Profilart* p = Profilart_an(f.maske.LB_Profilart.ItemIndex)) {
-            const std::string bild = p->Bilddatei;
-            blatt.Gruppen[1].Skizzen.push_back("profile/" + bild.substr(0, bild.rfind('.')));
-        }
+    if (art == Blattart::Profil && !f.maske.P_Profilart.Datei.empty()) {
+        // The section page shows the kind's picture file from the data folder.
+        blatt.Gruppen[1].Skizzen.push_back(f.maske.P_Profilart.Datei);
     }
     return blatt;
 }

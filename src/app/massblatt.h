@@ -26,7 +26,7 @@ struct Blattzeile {
 
 struct Blattgruppe {
     std::string Titel;
-    std::vector<std::string> Skizzen; // "skizzen/a_bogen": resource folder and name
+    std::vector<std::string> Skizzen; // "skizzen/a_bogen" (resource) or a picture file path
     std::vector<Blattzeile> Zeilen;
 };
 
