@@ -54,6 +54,7 @@ Hauptfenster::Hauptfenster(Mainform& form, Qt_Umgebung& umgebung)
         });
     FormCreate(form_);
     binder_->Modell_zu_Widgets();
+    Richte_Massblatt_ein();
 }
 
 Hauptfenster::~Hauptfenster() {

@@ -35,6 +35,10 @@ class Hauptfenster : public QWidget {
   private:
     void Zeige_Infofenster(Infofenster& fenster, bool modal);
     Infodialog* Dialog_fuer(Infofenster& fenster);
+    // Sheet, search and copy (hauptfenster_massblatt.cpp).
+    void Richte_Massblatt_ein();
+    void Oeffne_Massblatt();
+    std::string Suchen(const std::string& text);
 
     Mainform& form_;
     QTabWidget* reiter_;
