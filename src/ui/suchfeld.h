@@ -1,6 +1,6 @@
 #pragma once
 // The search field in the tab bar's corner: completions from the core as
-// the user types, Enter runs the search, a one-line message beside it when
+// the user types, Enter runs the search, a one-line message below it when
 // the input was not understood.
 
 #include <QWidget>
@@ -24,8 +24,12 @@ class Suchfeld : public QWidget {
              QWidget* eltern);
 
     QLineEdit* Eingabe() const { return eingabe_; }
+    // The message of the last search, empty when it was understood.
+    QString Meldung() const;
 
   private:
+    void Melde(const QString& text);
+
     QLineEdit* eingabe_;
     QLabel* meldung_;
     QStringListModel* modell_;
