@@ -41,11 +41,16 @@ std::vector<std::string> Druckstufen(const Tabelle& flansche) {
     return e;
 }
 
+// The entry whose key equals the target's; a table whose entries are bare
+// numbers ("50") also matches "DN 50" and "PN 16".
 int Index_in(const std::vector<std::string>& eintraege, std::string_view gesucht) {
     const std::string k = Schluessel(gesucht);
-    for (size_t i = 0; i < eintraege.size(); ++i) {
-        if (Schluessel(eintraege[i]) == k) {
-            return static_cast<int>(i);
+    const bool vorsilbe = k.rfind("dn", 0) == 0 || k.rfind("pn", 0) == 0;
+    for (const std::string& schluessel : {k, vorsilbe ? k.substr(2) : k}) {
+        for (size_t i = 0; i < eintraege.size(); ++i) {
+            if (Schluessel(eintraege[i]) == schluessel) {
+                return static_cast<int>(i);
+            }
         }
     }
     return -1;
