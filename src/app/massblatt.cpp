@@ -117,6 +117,11 @@ std::string Blatttitel(const Mainform& f, Blattart art) {
            m.LB_PN.Auswahltext() + (ansi ? " (ANSI)" : " (DIN)");
 }
 
+// "220 mm"; a field without a value shows no unit either.
+std::string Mit_Einheit(const Blattzeile& z) {
+    return z.Wert.empty() || z.Einheit.empty() ? z.Wert : z.Wert + " " + z.Einheit;
+}
+
 std::string Ohne_Semikolon(std::string text) {
     std::replace(text.begin(), text.end(), ';', ',');
     return text;
@@ -187,8 +192,8 @@ std::string Massblatt_text(const Massblatt& blatt) {
     for (const Blattgruppe& g : blatt.Gruppen) {
         text += "\n" + g.Titel + "\n";
         for (const Blattzeile& z : g.Zeilen) {
-            text += "  " + z.Beschriftung + ": " + z.Wert + (z.Einheit.empty() ? "" : " ") +
-                    z.Einheit + (z.Datei.empty() ? "" : "  [" + z.Datei + "]") + "\n";
+            text += "  " + z.Beschriftung + ": " + Mit_Einheit(z) +
+                    (z.Datei.empty() ? "" : "  [" + z.Datei + "]") + "\n";
         }
     }
     return text;
@@ -207,7 +212,7 @@ std::string Kopiertext(const Mainform& f, std::string_view feld) {
     if (!z) {
         return {};
     }
-    return z->Beschriftung + ": " + z->Wert + (z->Einheit.empty() ? "" : " " + z->Einheit);
+    return z->Beschriftung + ": " + Mit_Einheit(*z);
 }
 
 } // namespace pelmark
