@@ -2,6 +2,7 @@
 
 #include "app/ereignisse.h"
 #include "app/lebenszyklus.h"
+#include "app/massblatt.h"
 #include "app/suche.h"
 #include "app/tabellenseite.h"
 #include "store/textdatei.h"
@@ -88,6 +89,12 @@ void Laeufer::Zeile(const Skriptzeile& z) {
         const Suchantwort antwort = Suche_ausfuehren(Form(), z.Rest);
         suchseite_ = antwort.Seite;
         suchmeldung_ = antwort.Meldung;
+    } else if (v == "massblatt") {
+        // The sheet as its text, of the section when the last search showed
+        // the sections page; the date is left out so scripts stay stable.
+        Zum_Hauptfenster();
+        const Blattart art = suchseite_ == "TS_Profile" ? Blattart::Profil : Blattart::Rohrleitung;
+        aus_ << Anonym(Massblatt_text(Massblatt_erstellen(Form(), art, "(Datum)")));
     } else {
         throw Skriptfehler{"unbekanntes Verb «" + v + "»"};
     }
@@ -206,6 +213,9 @@ void Laeufer::Pruef_verb(const Skriptzeile& z) {
 }
 
 std::string Laeufer::Zustand_von(const std::string& name) {
+    if (name.rfind("kopie:", 0) == 0) {
+        return Kopiertext(Form(), name.substr(6));
+    }
     if (name == "Suchseite" || name == "Suchmeldung") {
         return name == "Suchseite" ? suchseite_ : suchmeldung_;
     }
