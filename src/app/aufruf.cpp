@@ -1,6 +1,8 @@
 #include "app/aufruf.h"
 
 #include <charconv>
+#include <optional>
+#include <utility>
 
 #ifndef PELMARK_VERSION
 #error "PELMARK_VERSION comes from the project version in CMakeLists.txt"
@@ -19,12 +21,15 @@ constexpr const char* Gebrauch =
     "  --seite N    mit der Seite N (1 bis 10) beginnen\n"
     "  -h, --help   diese Hilfe zeigen und beenden\n"
     "  --version    die Version zeigen und beenden\n"
+    "  --massblatt AUSWAHL --csv DATEI | --pdf DATEI\n"
+    "               das Maßblatt der Auswahl (z. B. \"DN 100 PN 16\", \"IPE 200\")\n"
+    "               als Tabelle und/oder PDF schreiben, ohne Fenster\n"
     "\n"
     "Ohne Option startet Pelmark auf der ersten Seite. Welcher Programmordner\n"
     "gilt, zeigt \"Programminfo\" auf der Seite \"Optionen\".\n";
 
 Aufruf Falsch(const std::string& grund) {
-    return {Aufrufart::falsch, 0, "pelmark: " + grund + "\n\n" + Gebrauch, 2};
+    return {Aufrufart::falsch, 0, "pelmark: " + grund + "\n\n" + Gebrauch, 2, {}, {}, {}};
 }
 
 // 1 to 10, or 0 when the text is not such a number.
@@ -33,6 +38,33 @@ int Seitennummer(const std::string& text) {
     const auto [ende, fehler] = std::from_chars(text.data(), text.data() + text.size(), nummer);
     const bool ganz = fehler == std::errc() && ende == text.data() + text.size();
     return ganz && nummer >= 1 && nummer <= Seitenzahl ? nummer : 0;
+}
+
+// "--name WERT" or "--name=WERT" at argument i: the value (i moves past it),
+// or nothing when the argument is another option.
+std::optional<std::string> Wert_von(const std::vector<std::string>& argumente, size_t& i,
+                                    const std::string& name) {
+    const std::string& argument = argumente[i];
+    if (argument == name && i + 1 < argumente.size()) {
+        return argumente[++i];
+    }
+    if (argument.rfind(name + "=", 0) == 0) {
+        return argument.substr(name.size() + 1);
+    }
+    return std::nullopt;
+}
+
+// Takes "--massblatt", "--csv" or "--pdf" at argument i; false for any other.
+bool Blattangabe(const std::vector<std::string>& argumente, size_t& i, Aufruf& aufruf) {
+    const std::pair<const char*, std::string Aufruf::*> angaben[] = {
+        {"--massblatt", &Aufruf::Auswahl}, {"--csv", &Aufruf::Csv}, {"--pdf", &Aufruf::Pdf}};
+    for (const auto& [name, feld] : angaben) {
+        if (auto wert = Wert_von(argumente, i, name)) {
+            aufruf.*feld = *wert;
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -46,10 +78,13 @@ Aufruf Aufruf_lesen(const std::vector<std::string>& argumente) {
     for (size_t i = 0; i < argumente.size(); ++i) {
         const std::string& argument = argumente[i];
         if (argument == "--help" || argument == "-h") {
-            return {Aufrufart::hilfe, 0, Gebrauch, 0};
+            return {Aufrufart::hilfe, 0, Gebrauch, 0, {}, {}, {}};
         }
         if (argument == "--version") {
-            return {Aufrufart::version, 0, Versionstext() + "\n", 0};
+            return {Aufrufart::version, 0, Versionstext() + "\n", 0, {}, {}, {}};
+        }
+        if (Blattangabe(argumente, i, aufruf)) {
+            continue;
         }
         std::string wert;
         if (argument == "--seite" && i + 1 < argumente.size()) {
@@ -65,6 +100,14 @@ Aufruf Aufruf_lesen(const std::vector<std::string>& argumente) {
         if (aufruf.Seite == 0) {
             return Falsch("\"" + wert + "\" ist keine Seitennummer von 1 bis 10");
         }
+    }
+    const bool ziel = !aufruf.Csv.empty() || !aufruf.Pdf.empty();
+    if (aufruf.Auswahl.empty() != !ziel) {
+        return Falsch(ziel ? "--csv und --pdf gehören zu --massblatt"
+                           : "--massblatt braucht eine Auswahl und --csv oder --pdf");
+    }
+    if (ziel) {
+        aufruf.Art = Aufrufart::massblatt;
     }
     return aufruf;
 }

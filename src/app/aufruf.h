@@ -1,6 +1,7 @@
 #pragma once
 // The command line, read before any window exists: "--help" and "--version"
-// print and end, "--seite N" opens page N first, anything else is refused
+// print and end, "--seite N" opens page N first, "--massblatt" writes a
+// dimension sheet without a window, anything else is refused
 // with the usage and status 2. No option starts the program as always.
 
 #include <string>
@@ -8,13 +9,18 @@
 
 namespace pelmark {
 
-enum class Aufrufart { starten, hilfe, version, falsch };
+enum class Aufrufart { starten, hilfe, version, falsch, massblatt };
 
 struct Aufruf {
     Aufrufart Art = Aufrufart::starten;
     int Seite = 0;       // the page to open first, 1 to 10; 0: the first
     std::string Ausgabe; // what to print: to stdout for Status 0, else to stderr
     int Status = 0;      // the exit status when Art is not starten
+    // "--massblatt TEXT" with "--csv PFAD" and/or "--pdf PFAD": the sheet of
+    // that selection (read as the search field reads it), no window.
+    std::string Auswahl;
+    std::string Csv;
+    std::string Pdf;
 };
 
 // The arguments after the program name.

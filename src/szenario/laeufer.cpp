@@ -2,6 +2,8 @@
 
 #include "app/ereignisse.h"
 #include "app/lebenszyklus.h"
+#include "app/massblatt.h"
+#include "app/suche.h"
 #include "app/tabellenseite.h"
 #include "store/textdatei.h"
 #include "szenario/laeufer_intern.h"
@@ -82,6 +84,17 @@ void Laeufer::Zeile(const Skriptzeile& z) {
     } else if (v == "zeige" || v == "erwarte" || v == "erwarte-meldung" ||
                v == "erwarte-meldung-anfang" || v == "alle") {
         Pruef_verb(z);
+    } else if (v == "suche") {
+        Zum_Hauptfenster();
+        const Suchantwort antwort = Suche_ausfuehren(Form(), z.Rest);
+        suchseite_ = antwort.Seite;
+        suchmeldung_ = antwort.Meldung;
+    } else if (v == "massblatt") {
+        // The sheet as its text, of the section when the last search showed
+        // the sections page; the date is left out so scripts stay stable.
+        Zum_Hauptfenster();
+        const Blattart art = suchseite_ == "TS_Profile" ? Blattart::Profil : Blattart::Rohrleitung;
+        aus_ << Anonym(Massblatt_text(Massblatt_erstellen(Form(), art, "(Datum)")));
     } else {
         throw Skriptfehler{"unbekanntes Verb «" + v + "»"};
     }
@@ -200,6 +213,12 @@ void Laeufer::Pruef_verb(const Skriptzeile& z) {
 }
 
 std::string Laeufer::Zustand_von(const std::string& name) {
+    if (name.rfind("kopie:", 0) == 0) {
+        return Kopiertext(Form(), name.substr(6));
+    }
+    if (name == "Suchseite" || name == "Suchmeldung") {
+        return name == "Suchseite" ? suchseite_ : suchmeldung_;
+    }
     if (name.rfind("datei:", 0) == 0 || name.rfind("bytes:", 0) == 0) {
         const fs::path pfad = Pfad(name.substr(6));
         if (!fs::exists(pfad)) {

@@ -57,6 +57,8 @@ class Laeufer {
     int fehler_ = 0;
     int erwartungen_ = 0;
     int zeilennr_ = 0;
+    std::string suchseite_;   // page the last search showed
+    std::string suchmeldung_; // its message, empty when it was understood
 };
 
 } // namespace pelmark

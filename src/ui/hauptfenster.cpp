@@ -96,6 +96,7 @@ void Hauptfenster::Sortiere_freie_Tabelle(int spalte) {
     binder_->Widgets_zu_Modell();
     Sicher_ausfuehren(form_, [&] { SG_Tabellen_Spaltenkopf(form_, spalte); });
     binder_->Modell_zu_Widgets();
+    Richte_Massblatt_ein();
 }
 
 Hauptfenster::~Hauptfenster() {

@@ -42,6 +42,10 @@ class Hauptfenster : public QWidget {
     Infodialog* Dialog_fuer(Infofenster& fenster);
     void Passe_an_Bildschirm();
     void Sortiere_freie_Tabelle(int spalte);
+    // Sheet, search and copy (hauptfenster_massblatt.cpp).
+    void Richte_Massblatt_ein();
+    void Oeffne_Massblatt();
+    std::string Suchen(const std::string& text);
 
     Mainform& form_;
     QTabWidget* reiter_;

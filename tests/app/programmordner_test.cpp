@@ -199,6 +199,9 @@ TEST(Aufruf, Optionen) {
         {{"--seite"}, Aufrufart::falsch, 2, 0, "pelmark: --seite braucht"},
         {{"--farbe"}, Aufrufart::falsch, 2, 0, "pelmark: unbekannte Angabe \"--farbe\""},
         {{"-platform", "xcb"}, Aufrufart::falsch, 2, 0, "pelmark: unbekannte Angabe"},
+        {{"--massblatt", "DN 100", "--pdf=b.pdf"}, Aufrufart::massblatt, 0, 0, ""},
+        {{"--massblatt", "IPE 200"}, Aufrufart::falsch, 2, 0, "pelmark: --massblatt braucht"},
+        {{"--csv", "b.csv"}, Aufrufart::falsch, 2, 0, "pelmark: --csv und --pdf"},
     };
     for (const auto& fall : faelle) {
         const Aufruf a = Aufruf_lesen(fall.Argumente);

@@ -1,11 +1,18 @@
 // The main window on the offscreen platform: caption, the ten tabs, the
-// activation load on first show and the error box with its full stop.
+// activation load on first show, the error box with its full stop, and the
+// search field, sheet buttons and copying of a value field.
 #include "app/lebenszyklus.h"
 #include "app/stile.h"
 #include "ui/hauptfenster.h"
 #include "ui/qt_umgebung.h"
 #include "ui/stil.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTabBar>
 
 #include <QDir>
@@ -147,6 +154,44 @@ class Hauptfenster_Test : public QObject {
         QVERIFY2(meldung.Text.rfind(anfang, 0) == 0, meldung.Text.c_str());
         QCOMPARE(meldung.Text.back(), '.');
         QVERIFY(form->Speicher.Din_Rohre.Zeilen.empty()); // nothing parsed
+        fenster.close();
+    }
+
+    // Search field, the "Maßblatt" buttons and copying a value field.
+    void Suche_Massblatt_und_Kopie() {
+        Pruef_Umgebung umgebung;
+        auto form = std::make_unique<Mainform>(umgebung, programmdir(), '.');
+        ui::Hauptfenster fenster(*form, umgebung);
+        fenster.show();
+        QTRY_VERIFY(!form->maske.LB_AD1.Items.empty());
+        for (const char* seite : {"Rohrteile", "Armaturen", "Lager", "Profile"}) {
+            QVERIFY(fenster.findChild<QPushButton*>(QStringLiteral("B_Massblatt_") + seite));
+        }
+        auto* suche = fenster.findChild<QLineEdit*>(QStringLiteral("E_Suche"));
+        auto* meldung = fenster.findChild<QLabel*>(QStringLiteral("L_Suchmeldung"));
+        const struct {
+            const char* Eingabe;
+            int Seite;
+            const char* Liste;
+            int Zeile;
+            bool Meldung;
+        } faelle[] = {
+            {"dn 25 pn 16", 0, "LB_Armaturen_NW", 3, false},
+            {"IPE 100", 3, "LB_Profil", 1, false},
+            {"Flansch", 3, "LB_Profil", 1, true},
+        };
+        for (const auto& fall : faelle) {
+            suche->setText(QString::fromUtf8(fall.Eingabe));
+            QTest::keyClick(suche, Qt::Key_Return);
+            QCOMPARE(fenster.Reiter()->currentIndex(), fall.Seite);
+            QCOMPARE(fenster.findChild<QListWidget*>(fall.Liste)->currentRow(), fall.Zeile);
+            QCOMPARE(meldung->text().isEmpty(), !fall.Meldung);
+        }
+        fenster.Reiter()->setCurrentIndex(0);
+        auto* blatt = fenster.findChild<QLineEdit*>(QStringLiteral("E_Blattdm"));
+        QTest::keyClick(blatt, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("Blattdm.: ") + blatt->text() + QStringLiteral(" mm"));
         fenster.close();
     }
 };

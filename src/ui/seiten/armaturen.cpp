@@ -1,6 +1,7 @@
 // Face-to-face lengths of flanged valves: the nominal size and pressure stage
 // on the left, eight valve sketches with their length columns on the right,
 // the note on old and new series below them.
+#include "ui/massblatt_dialog.h"
 #include "ui/seiten/a_hilfen.h"
 #include "ui/seiten/bausteine.h"
 #include "ui/seiten/seiten.h"
@@ -126,6 +127,7 @@ QWidget* Auswahlspalte(QWidget* eltern) {
     anordnung->addWidget(Liste_mit_Titel(new QLabel(QStringLiteral("Nenndruck")), "LB_Armaturen_PN",
                                          QSize(96, 150), spalte));
     anordnung->addStretch(1);
+    anordnung->addWidget(Massblatt_knopf("Armaturen", spalte));
     anordnung->addWidget(Ende_Knopf("BitBtn2", spalte));
     return spalte;
 }

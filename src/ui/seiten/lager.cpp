@@ -1,5 +1,6 @@
 // Pipe supports: the nominal size on the left, eight support kinds in two rows
 // of four, each with its sketch, designations, heights, widths and use.
+#include "ui/massblatt_dialog.h"
 #include "ui/seiten/a_hilfen.h"
 #include "ui/seiten/bausteine.h"
 #include "ui/seiten/seiten.h"
@@ -154,6 +155,7 @@ QWidget* Auswahlspalte(QWidget* eltern) {
     anordnung->addWidget(Liste_mit_Titel(new QLabel(QStringLiteral("Nennweite")), "LB_Lager_NW",
                                          QSize(96, 420), spalte, true));
     anordnung->addStretch(1);
+    anordnung->addWidget(Massblatt_knopf("Lager", spalte));
     anordnung->addWidget(Ende_Knopf("BitBtn7", spalte));
     return spalte;
 }

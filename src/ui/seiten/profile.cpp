@@ -1,5 +1,6 @@
 // Steel sections: the kind with its picture and caption, the list of sections
 // of that kind, then the dimensions and the static values of the chosen one.
+#include "ui/massblatt_dialog.h"
 #include "ui/seiten/a_hilfen.h"
 #include "ui/seiten/bausteine.h"
 #include "ui/seiten/seiten.h"
@@ -106,6 +107,7 @@ QWidget* Baue_Seite_Profile() {
     rechts->addStretch(1);
     auto* knopf = new QHBoxLayout;
     knopf->addStretch(1);
+    knopf->addWidget(Massblatt_knopf("Profile", inhalt));
     knopf->addWidget(Ende_Knopf("BitBtn3", inhalt));
     rechts->addLayout(knopf);
     anordnung->addLayout(rechts);

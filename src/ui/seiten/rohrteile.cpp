@@ -1,5 +1,6 @@
 // Pipes and butt-welding fittings, flanges and bolting: the selection column
 // on the left, one framed block per component with its sketch on the right.
+#include "ui/massblatt_dialog.h"
 #include "ui/seiten/a_hilfen.h"
 #include "ui/seiten/bausteine.h"
 #include "ui/seiten/seiten.h"
@@ -140,6 +141,7 @@ QWidget* Auswahlspalte(QWidget* eltern) {
     auto* info = new QPushButton(QStringLiteral("Info"), spalte);
     info->setObjectName(QStringLiteral("B_Info"));
     knoepfe->addWidget(info);
+    knoepfe->addWidget(Massblatt_knopf("Rohrteile", spalte));
     knoepfe->addStretch(1);
     knoepfe->addWidget(Ende_Knopf("BitBtn1", spalte));
     raster->setRowStretch(5, 1);
