@@ -67,6 +67,7 @@ Hauptfenster::Hauptfenster(Mainform& form, Qt_Umgebung& umgebung)
     FormCreate(form_);
     binder_->Setze_Quellenleser([this](const Edit& feld) { return Quellentext(form_, feld); });
     binder_->Modell_zu_Widgets();
+    Richte_Massblatt_ein();
     Passe_an_Bildschirm();
 }
 
@@ -96,7 +97,6 @@ void Hauptfenster::Sortiere_freie_Tabelle(int spalte) {
     binder_->Widgets_zu_Modell();
     Sicher_ausfuehren(form_, [&] { SG_Tabellen_Spaltenkopf(form_, spalte); });
     binder_->Modell_zu_Widgets();
-    Richte_Massblatt_ein();
 }
 
 Hauptfenster::~Hauptfenster() {
