@@ -1,5 +1,5 @@
 # The two set-up commands: `make run` and `make test`.
-.PHONY: run test deps build build-debug test-debug bench fuzz clean
+.PHONY: run test deps build build-debug test-debug bench fuzz clean paket paket-pruefen
 
 deps:
 	scripts/install-deps
@@ -28,6 +28,16 @@ fuzz: deps
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	scripts/fuzz-kurz build/fuzz/fuzz
+
+# the .deb and the portable .tar.gz, both into build/
+paket: deps
+	cmake --preset release
+	cmake --build --preset release --target pelmark paket_dateien
+	cd build/release && cpack
+
+# the three validators on the packages (lintian is installed on first use)
+paket-pruefen: paket
+	scripts/paket-pruefen
 
 clean:
 	rm -rf build
