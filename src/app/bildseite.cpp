@@ -48,8 +48,8 @@ void Bildanzeige_Aktualisieren(Mainform& f, const std::string& Dateiname) {
 }
 
 void B_Graphik_ladenClick(Mainform& f) {
-    const auto datei =
-        f.Plattform.Datei_waehlen("JPEG-Grafikdatei (*.jpg)|*.jpg", f.DLG_Bild_Laden_Ordner);
+    const auto& dialog = f.maske.DLG_Bild_Laden;
+    const auto datei = f.Plattform.Datei_waehlen(dialog.Filter, dialog.InitialDir);
     if (datei) {
         Bildanzeige_Aktualisieren(f, *datei);
     }

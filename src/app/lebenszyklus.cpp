@@ -61,7 +61,7 @@ void FormCreate(Mainform& f) {
     for (const auto& stil : Stilkatalog()) {
         f.maske.CB_Style.Add(stil.Name);
     }
-    f.DLG_Bild_Laden_Ordner = f.Datendir;
+    f.maske.DLG_Bild_Laden.InitialDir = f.Datendir;
     Stil_aus_Datei(f);
     f.Dezimal = f.Systemdezimalseparator == '.' ? ',' : f.Systemdezimalseparator;
     f.Winddruck = 1100.0;

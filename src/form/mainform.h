@@ -61,7 +61,6 @@ struct Mainform {
     std::string Stil;
 
     bool Timer1_aktiv = false;
-    std::string DLG_Bild_Laden_Ordner;
     Jpegbild jpegImg; // the picture of the page "Formeln"
     bool Geschlossen = false;
     // The mode and program folder, shown at the end of the program

@@ -31,6 +31,8 @@ Maske::Maske() {
     PELMARK_SEITE_TABELLEN(PELMARK_EINTRAG)
     PELMARK_SEITE_FORMELN(PELMARK_EINTRAG)
     PELMARK_SEITE_MASSUMWANDLUNG(PELMARK_EINTRAG)
+    PELMARK_REITERSEITEN(PELMARK_EINTRAG)
+    PELMARK_TAFELN_UND_DIALOGE(PELMARK_EINTRAG)
     for (auto* fenster : {&F_Programminfo, &F_Geschwindigkeitsinfo}) {
         const std::string name =
             fenster == &F_Programminfo ? "F_Programminfo" : "F_Geschwindigkeitsinfo";

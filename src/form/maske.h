@@ -44,11 +44,17 @@ struct Seite_Formeln {
 struct Seite_Massumwandlung {
     PELMARK_SEITE_MASSUMWANDLUNG(PELMARK_DEKLARATION)
 };
+struct Reiterseiten {
+    PELMARK_REITERSEITEN(PELMARK_DEKLARATION)
+};
+struct Tafeln_und_Dialoge {
+    PELMARK_TAFELN_UND_DIALOGE(PELMARK_DEKLARATION)
+};
 
 #undef PELMARK_DEKLARATION
 
 using Feldzeiger = std::variant<Edit*, Liste*, Schalter*, Beschriftung*, Textblock*, Gitter*, Bild*,
-                                Knopf*, Infofenster*, Ordnerliste*>;
+                                Knopf*, Infofenster*, Ordnerliste*, Dateidialog*>;
 
 // The ten tab pages in tab order: caption and page name.
 struct Seitenbeschreibung {
@@ -77,7 +83,9 @@ struct Maske : Seite_Rohrteile,
                Seite_Dehnung,
                Seite_Tabellen,
                Seite_Formeln,
-               Seite_Massumwandlung {
+               Seite_Massumwandlung,
+               Reiterseiten,
+               Tafeln_und_Dialoge {
     Maske();
     Maske(const Maske&) = delete;
     Maske& operator=(const Maske&) = delete;

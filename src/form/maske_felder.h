@@ -230,7 +230,8 @@
     F(Beschriftung, L_Wert_h, Beschriftung::Text("-"))                                             \
     F(Beschriftung, L_Wert_r, Beschriftung::Text("-"))                                             \
     F(Knopf, BitBtn10, Knopf{})                                                                    \
-    F(Beschriftung, L_Leitung_Dehnung, Beschriftung::Text(""))
+    F(Beschriftung, L_Leitung_Dehnung, Beschriftung::Text(""))                                     \
+    F(Beschriftung, L_Info1, Beschriftung::Text("Leitungsmaterial siehe Berechnungswerte"))
 
 #define PELMARK_SEITE_TABELLEN(F)                                                                  \
     F(Liste, DriveComboBox1, Liste::Combobox())                                                    \
@@ -240,7 +241,9 @@
     F(Knopf, B_Speichern, Knopf{})                                                                 \
     F(Schalter, CB_Edit, Schalter{false, false, ""})                                               \
     F(Knopf, BitBtn9, Knopf{})                                                                     \
-    F(Beschriftung, L_Gespeichert, Beschriftung::Text(""))
+    F(Beschriftung, L_Gespeichert, Beschriftung::Text(""))                                         \
+    F(Beschriftung, Label122,                                                                      \
+      Beschriftung::Text("Achtung! Die erste Zeile im Editiermodus gibt die Spaltenbreite an"))
 
 #define PELMARK_SEITE_FORMELN(F)                                                                   \
     F(Bild, Image1, Bild{"", 1000, 631})                                                           \
@@ -257,3 +260,38 @@
     F(Edit, E_Anz_Zielmass, Edit::Eingabe(""))                                                     \
     F(Beschriftung, L_Ziel, Beschriftung::Name())                                                  \
     F(Knopf, BitBtn5, Knopf{})
+
+// The ten tab pages, named as controls too; their caption is the tab text.
+#define PELMARK_REITERSEITEN(F)                                                                    \
+    F(Beschriftung, TS_Rohrteile, Beschriftung::Text("Maße Rohrteile"))                            \
+    F(Beschriftung, TS_Armaturen, Beschriftung::Text("Maße Armaturen"))                            \
+    F(Beschriftung, TS_Lager, Beschriftung::Text("Maße Lager"))                                    \
+    F(Beschriftung, TS_Profile, Beschriftung::Text("Maße Profile"))                                \
+    F(Beschriftung, TS_Berechnungswerte, Beschriftung::Text("Optionen"))                           \
+    F(Beschriftung, TS_Konstruktionsdaten, Beschriftung::Text("Konstruktionsdaten"))               \
+    F(Beschriftung, TS_Dehnung, Beschriftung::Text("Dehnung, Durchfluss, Dampftafel"))             \
+    F(Beschriftung, TS_Tabellen, Beschriftung::Text("Tabellen"))                                   \
+    F(Beschriftung, TS_Graphiken, Beschriftung::Text("Formeln"))                                   \
+    F(Beschriftung, TS_Massumwandlung, Beschriftung::Text("Massumwandlung"))
+
+// The panels of the pages, which carry their heading as a caption (empty when
+// a panel has none), and the picture-open dialog: named controls without a
+// value of their own.
+#define PELMARK_TAFELN_UND_DIALOGE(F)                                                              \
+    F(Beschriftung, P_Rohre, Beschriftung::Text(""))                                               \
+    F(Beschriftung, P_Armaturen, Beschriftung::Text(""))                                           \
+    F(Beschriftung, P_Unterstuetzungen, Beschriftung::Text(""))                                    \
+    F(Beschriftung, P_Profile1, Beschriftung::Text("Profilauswahl"))                               \
+    F(Beschriftung, P_Profile2, Beschriftung::Text("Abmessungen"))                                 \
+    F(Beschriftung, P_Profile3, Beschriftung::Text(""))                                            \
+    F(Beschriftung, P_Grundeinstellungen, Beschriftung::Text(""))                                  \
+    F(Beschriftung, P_Abstaende, Beschriftung::Text("Rohrleitungsabstände"))                       \
+    F(Beschriftung, P_Isolierstaerke, Beschriftung::Text("Isolierdicke lt. Velk:"))                \
+    F(Beschriftung, P_Gewichte, Beschriftung::Text(""))                                            \
+    F(Beschriftung, P_Rohrdehnung, Beschriftung::Text(""))                                         \
+    F(Beschriftung, P_Durchfluss, Beschriftung::Text(""))                                          \
+    F(Beschriftung, P_Dampf, Beschriftung::Text("Wasserdampftabelle"))                             \
+    F(Beschriftung, P_Tabellen, Beschriftung::Text(""))                                            \
+    F(Dateidialog, DLG_Bild_Laden, Dateidialog{"JPEG-Grafikdatei (*.jpg)|*.jpg", ""})              \
+    F(Beschriftung, P_Graphik, Beschriftung::Text(""))                                             \
+    F(Beschriftung, P_Massumwandlung, Beschriftung::Text(""))

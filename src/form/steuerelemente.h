@@ -91,6 +91,12 @@ struct Bild {
     int Hoehe = 0;
 };
 
+// File-open dialog: its filter ("description|pattern") and start folder.
+struct Dateidialog {
+    std::string Filter;
+    std::string InitialDir;
+};
+
 // Button: only clicks.
 struct Knopf {};
 

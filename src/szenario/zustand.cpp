@@ -135,6 +135,12 @@ std::optional<std::string> Feld_Zustand(const Feldzeiger& feld, const std::strin
         Liste l{(*o)->Items, (*o)->ItemIndex, false, ""};
         return Liste_Zustand(l, eigenschaft);
     }
+    if (auto* d = std::get_if<Dateidialog*>(&feld)) {
+        if (eigenschaft == "ordner") {
+            return (*d)->InitialDir;
+        }
+        return eigenschaft.empty() ? std::optional((*d)->Filter) : std::nullopt;
+    }
     return std::nullopt;
 }
 

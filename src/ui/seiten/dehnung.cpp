@@ -79,8 +79,9 @@ QWidget* Dehnungskopf(QWidget* eltern) {
     auto* endtemp = Feld("E_Dehnung_Endtemp", kopf, false);
     endtemp->setFixedWidth(Feldbreite);
     raster->addWidget(endtemp, 0, 3);
-    raster->addWidget(Beschriftung(QStringLiteral("Leitungsmaterial siehe Berechnungswerte"), kopf),
-                      1, 0, 1, 4);
+    raster->addWidget(
+        Beschriftung(QStringLiteral("Leitungsmaterial siehe Berechnungswerte"), kopf, "L_Info1"), 1,
+        0, 1, 4);
     // The pipe and material the expansion is computed with.
     raster->addWidget(Beschriftung(QString(), kopf, "L_Leitung_Dehnung"), 2, 0, 1, 4);
     raster->setColumnStretch(1, 1);

@@ -54,10 +54,11 @@ QWidget* Knopfleiste(QWidget* eltern) {
     raster->addWidget(edit, 0, 0);
     raster->addWidget(Knopf("B_Speichern", leiste, QStringLiteral("Editierte Tabelle Speichern")),
                       0, 1);
-    raster->addWidget(
+    auto* hinweis =
         Titel(QStringLiteral("Achtung! Die erste Zeile im Editiermodus gibt die Spaltenbreite an"),
-              leiste),
-        0, 2);
+              leiste);
+    hinweis->setObjectName(QStringLiteral("Label122"));
+    raster->addWidget(hinweis, 0, 2);
     raster->setColumnStretch(3, 1);
     raster->addWidget(Knopf("BitBtn9", leiste), 0, 4);
     // Where the last save wrote the table.
