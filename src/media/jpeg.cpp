@@ -17,7 +17,7 @@ namespace {
 struct Fehlerziel {
     jpeg_error_mgr Verwalter;
     std::jmp_buf Ruecksprung;
-    char Meldung[JMSG_LENGTH_MAX];
+    char Meldung[JMSG_LENGTH_MAX + 64];
 };
 
 void Fehler_melden(j_common_ptr info) {
@@ -42,6 +42,16 @@ bool Dekodiere(const std::string& bytes, Fehlerziel& ziel, Jpegbild& bild) {
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.data()),
                  static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
+    // A header may claim any size; more than a photograph can hold would only
+    // exhaust the memory.
+    if (static_cast<unsigned long long>(info.image_width) * info.image_height >
+        Jpeg_Hoechstpunkte) {
+        std::snprintf(ziel.Meldung, sizeof ziel.Meldung, "Bild zu groß (%u × %u Bildpunkte)",
+                      static_cast<unsigned>(info.image_width),
+                      static_cast<unsigned>(info.image_height));
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
     bild.Breite = static_cast<int>(info.output_width);

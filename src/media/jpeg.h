@@ -14,6 +14,10 @@ struct Jpegbild {
     std::vector<std::uint8_t> Rgb;
 };
 
+// The most picture points a header may claim (a 100-megapixel photograph);
+// more is refused before any memory is taken.
+constexpr unsigned long long Jpeg_Hoechstpunkte = 100'000'000ULL;
+
 // Decodes the file; throws Fehler with the file-open message or with the
 // decoder's own message when the bytes are no valid JPEG picture.
 Jpegbild Lies_Jpeg(const std::filesystem::path& pfad);

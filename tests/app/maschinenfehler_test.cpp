@@ -112,7 +112,8 @@ TEST(Maschinenfehler, Schreibgeschuetzter_und_voller_Programmordner) {
         }
         Programm p(ordner.Pfad);
         p.Speichere("vorher");
-        const fs::path tabelle = ordner.Pfad / "Daten" / "Anzugsmomente.CSV";
+        // A free table is saved into the folder it was opened from.
+        const fs::path tabelle = ordner.Pfad / "InfoTabellen" / "Anzugsmomente.CSV";
         const std::string vorher = Inhalt(tabelle);
         const std::string stil = Inhalt(ordner.Pfad / "Daten" / "Style.INI");
         ASSERT_FALSE(vorher.empty());
@@ -136,6 +137,7 @@ TEST(Maschinenfehler, Schreibgeschuetzter_und_voller_Programmordner) {
             << p.Letzte_Meldung();
         EXPECT_EQ(Inhalt(ordner.Pfad / "Daten" / "Style.INI"), stil);
         EXPECT_FALSE(Reste(ordner.Pfad / "Daten"));
+        EXPECT_FALSE(Reste(ordner.Pfad / "InfoTabellen"));
         ordner.Beschreibbar();
     }
 }
