@@ -19,6 +19,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <vector>
 
 namespace pelmark {
 namespace {
@@ -183,21 +184,26 @@ TEST(Maschinenfehler, Tabelle_weg_oder_gekuerzt) {
 TEST(Maschinenfehler, Zwei_Prozesse_speichern_dieselbe_Tabelle) {
     Ordner ordner(false);
     const fs::path datei = ordner.Pfad / "Daten" / "Frei.CSV";
+    // What each process writes, taken before either starts: read later, the
+    // other one's save could already stand there.
+    std::vector<TEStringGrid> gitter;
     std::string erwartet[2];
-    pid_t kinder[2];
     for (int k = 0; k < 2; ++k) {
-        TEStringGrid g(3, 400 + 100 * k);
+        TEStringGrid& g = gitter.emplace_back(3, 400 + 100 * k);
         for (int r = 0; r < g.RowCount(); ++r) {
             g.SetCell(0, r, std::to_string(k));
             g.SetCell(2, r, std::string(20, static_cast<char>('a' + k)));
         }
         g.SaveToFile(datei);
         erwartet[k] = Inhalt(datei);
+    }
+    pid_t kinder[2];
+    for (int k = 0; k < 2; ++k) {
         kinder[k] = ::fork();
         ASSERT_GE(kinder[k], 0);
         if (kinder[k] == 0) {
             for (int i = 0; i < 200; ++i) {
-                g.SaveToFile(datei);
+                gitter[static_cast<size_t>(k)].SaveToFile(datei);
             }
             std::_Exit(0);
         }
