@@ -23,6 +23,7 @@ test-debug: build-debug
 
 bench: build
 	build/release/bench/pelmark_bench
+	scripts/startzeit
 
 fuzz: deps
 	cmake --preset fuzz

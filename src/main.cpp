@@ -5,6 +5,7 @@
 #include "app/lebenszyklus.h"
 #include "app/massblatt_lauf.h"
 #include "app/programmordner.h"
+#include "ui/erstes_bild.h"
 #include "ui/hauptfenster.h"
 #include "ui/massblatt_pdf.h"
 #include "ui/qt_umgebung.h"
@@ -88,6 +89,7 @@ int main(int argc, char** argv) {
         const QRect flaeche = bildschirm->availableGeometry();
         fenster.move(flaeche.center() - fenster.rect().center());
     }
+    pelmark::ui::Melde_erstes_Bild(fenster, [&form] { return form->Geladen; });
     fenster.show();
     return QApplication::exec();
 }
