@@ -43,11 +43,16 @@ int Tastencode(int qt_taste) {
 
 Binder::Binder(Maske& maske, QWidget* wurzel, Ausloeser ausloeser)
     : QObject(wurzel), maske_(maske), ausloeser_(std::move(ausloeser)) {
-    for (const auto& [name, feld] : maske_.Felder()) {
-        auto* widget = wurzel->findChild<QWidget*>(QString::fromStdString(name));
-        if (widget != nullptr) {
-            widgets_[name] = widget;
-            Verbinde(name, widget, feld);
+    Binde(wurzel);
+}
+
+void Binder::Binde(QWidget* wurzel) {
+    for (auto* widget : wurzel->findChildren<QWidget*>()) {
+        const std::string name = widget->objectName().toStdString();
+        const Feldzeiger* feld = name.empty() ? nullptr : maske_.Finde(name);
+        // The first widget of a name is the control; later ones stay unbound.
+        if (feld != nullptr && widgets_.emplace(name, widget).second) {
+            Verbinde(name, widget, *feld);
         }
     }
 }

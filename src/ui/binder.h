@@ -29,6 +29,10 @@ class Binder : public QObject {
     using Quellenleser = std::function<std::vector<std::string>(const Edit& feld)>;
     void Setze_Quellenleser(Quellenleser leser) { quellen_ = std::move(leser); }
 
+    // Binds the named widgets below wurzel that are not bound yet: a page
+    // built after the window binds to the same model.
+    void Binde(QWidget* wurzel);
+
     void Widgets_zu_Modell();
     void Modell_zu_Widgets();
 

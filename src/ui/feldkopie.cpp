@@ -14,6 +14,10 @@
 namespace pelmark::ui {
 
 Feldkopie::Feldkopie(const Mainform& form, QWidget* wurzel) : QObject(wurzel), form_(form) {
+    Beobachte(wurzel);
+}
+
+void Feldkopie::Beobachte(QWidget* wurzel) {
     for (auto* feld : wurzel->findChildren<QLineEdit*>()) {
         if (Feldzeile_von(form_, feld->objectName().toStdString())) {
             feld->installEventFilter(this);

@@ -16,6 +16,8 @@ class Feldkopie : public QObject {
   public:
     // Watches every line edit below wurzel that the sheet knows.
     Feldkopie(const Mainform& form, QWidget* wurzel);
+    // The same for a page built later.
+    void Beobachte(QWidget* wurzel);
 
   protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;

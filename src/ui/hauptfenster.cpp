@@ -10,11 +10,9 @@
 #include "ui/seiten/seiten.h"
 
 #include <QCloseEvent>
-#include <QHeaderView>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -28,9 +26,11 @@ Hauptfenster::Hauptfenster(Mainform& form, Qt_Umgebung& umgebung)
     resize(Grundbreite, Grundhoehe);
     reiter_->setObjectName(QStringLiteral("PageControl1"));
     reiter_->setUsesScrollButtons(false);
-    for (int i = 0; i < 10; ++i) {
-        reiter_->addTab(Baue_Seite(i), QString::fromUtf8(Seiten[i].Caption));
-    }
+    umgebung.Elternfenster = this;
+    Lege_Seiten_an();
+    // The style is set before the pages are built, so each widget is
+    // polished once, in it, rather than built plain and restyled.
+    FormCreate(form_);
     auto* anordnung = new QVBoxLayout(this);
     anordnung->setContentsMargins(4, 4, 4, 4);
     anordnung->addWidget(reiter_);
@@ -50,7 +50,6 @@ Hauptfenster::Hauptfenster(Mainform& form, Qt_Umgebung& umgebung)
             Fuehre_aus(FormActivate);
         });
     }
-    umgebung.Elternfenster = this;
     umgebung.Bei_Fenster_zeigen = [this](Infofenster& f, bool modal) {
         Zeige_Infofenster(f, modal);
     };
@@ -60,14 +59,15 @@ Hauptfenster::Hauptfenster(Mainform& form, Qt_Umgebung& umgebung)
         new Binder(form_.maske, this, [this](const std::string& name, Ereignis art, int taste) {
             Ausloesen(name, art, taste);
         });
-    if (auto* tabelle = findChild<QTableWidget*>(QStringLiteral("SG_Tabellen"))) {
-        connect(tabelle->horizontalHeader(), &QHeaderView::sectionClicked, this,
-                [this](int spalte) { Sortiere_freie_Tabelle(spalte); });
-    }
-    FormCreate(form_);
     binder_->Setze_Quellenleser([this](const Edit& feld) { return Quellentext(form_, feld); });
-    binder_->Modell_zu_Widgets();
     Richte_Massblatt_ein();
+    Baue_Seite_auf(reiter_->currentIndex());
+    connect(reiter_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (Baue_Seite_auf(index)) {
+            binder_->Modell_zu_Widgets();
+        }
+    });
+    binder_->Modell_zu_Widgets();
     Passe_an_Bildschirm();
 }
 
@@ -150,7 +150,7 @@ void Hauptfenster::showEvent(QShowEvent* ereignis) {
     if (!gezeigt_) {
         gezeigt_ = true;
         // The first activation, once the window is on the screen.
-        QTimer::singleShot(0, this, [this] { Fuehre_aus(FormActivate); });
+        QTimer::singleShot(0, this, [this] { Erste_Aktivierung(); });
         QTimer::singleShot(1000, this, [this] { Fuehre_aus(Timer1Timer); });
     }
 }

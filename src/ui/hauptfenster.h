@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+#include <array>
 #include <memory>
 
 class QTabWidget;
@@ -13,6 +14,7 @@ class QTabWidget;
 namespace pelmark::ui {
 
 class Binder;
+class Feldkopie;
 class Infodialog;
 class Qt_Umgebung;
 
@@ -36,24 +38,36 @@ class Hauptfenster : public QWidget {
     void showEvent(QShowEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
     void resizeEvent(QResizeEvent* ereignis) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
   private:
     void Zeige_Infofenster(Infofenster& fenster, bool modal);
     Infodialog* Dialog_fuer(Infofenster& fenster);
     void Passe_an_Bildschirm();
+    // Pages built when needed (hauptfenster_seiten.cpp).
+    void Lege_Seiten_an();
+    bool Baue_Seite_auf(int index);
+    void Erste_Aktivierung();
+    void Erste_Aktivierung_ausfuehren();
+    void Baue_uebrige_Seiten();
+    void Verbinde_Seite(QWidget* seite);
     void Sortiere_freie_Tabelle(int spalte);
     // Sheet, search and copy (hauptfenster_massblatt.cpp).
     void Richte_Massblatt_ein();
+    void Verbinde_Massblattknopf(QWidget* seite);
     void Oeffne_Massblatt();
     std::string Suchen(const std::string& text);
 
     Mainform& form_;
     QTabWidget* reiter_;
     Binder* binder_;
+    Feldkopie* feldkopie_ = nullptr;
+    std::array<bool, 10> gebaut_{};
     Infodialog* programminfo_;
     Infodialog* geschwindigkeitsinfo_;
     bool gezeigt_ = false;
-    bool laeuft_ = false; // a handler or life-cycle step is running
+    bool aktiviert_ = false; // the first activation has run
+    bool laeuft_ = false;    // a handler or life-cycle step is running
 };
 
 } // namespace pelmark::ui

@@ -18,11 +18,6 @@
 namespace pelmark::ui {
 
 void Hauptfenster::Richte_Massblatt_ein() {
-    for (auto* knopf : findChildren<QPushButton*>()) {
-        if (knopf->objectName().startsWith(QStringLiteral("B_Massblatt_"))) {
-            connect(knopf, &QPushButton::clicked, this, [this] { Oeffne_Massblatt(); });
-        }
-    }
     auto* drucken = new QShortcut(QKeySequence::Print, this);
     connect(drucken, &QShortcut::activated, this, [this] { Oeffne_Massblatt(); });
 
@@ -36,7 +31,16 @@ void Hauptfenster::Richte_Massblatt_ein() {
         suchfeld->Eingabe()->selectAll();
     });
 
-    new Feldkopie(form_, reiter_);
+    feldkopie_ = new Feldkopie(form_, reiter_);
+}
+
+// A page's "Maßblatt" button, whenever the page is built.
+void Hauptfenster::Verbinde_Massblattknopf(QWidget* seite) {
+    for (auto* knopf : seite->findChildren<QPushButton*>()) {
+        if (knopf->objectName().startsWith(QStringLiteral("B_Massblatt_"))) {
+            connect(knopf, &QPushButton::clicked, this, [this] { Oeffne_Massblatt(); });
+        }
+    }
 }
 
 void Hauptfenster::Oeffne_Massblatt() {

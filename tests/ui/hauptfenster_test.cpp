@@ -157,6 +157,33 @@ class Hauptfenster_Test : public QObject {
         fenster.close();
     }
 
+    // The page in front comes with the window, a page chosen before the
+    // first activation when it is chosen, the others right after it; each
+    // shows what the model holds when it is built, and its handlers run.
+    void Seiten_entstehen_bei_Bedarf() {
+        Pruef_Umgebung umgebung;
+        auto form = std::make_unique<Mainform>(umgebung, programmdir(), '.');
+        ui::Hauptfenster fenster(*form, umgebung);
+        const auto feld = [&](const char* name) {
+            return fenster.findChild<QLineEdit*>(QString::fromLatin1(name));
+        };
+        QVERIFY(feld("E_DA1") != nullptr);
+        QVERIFY(feld("E_Isolierdicke1") == nullptr);
+        form->maske.E_Isolierdicke1.Text = "40";
+        fenster.Reiter()->setCurrentIndex(5);
+        QVERIFY(feld("E_Isolierdicke1") != nullptr);
+        QCOMPARE(feld("E_Isolierdicke1")->text(), QStringLiteral("40"));
+        QVERIFY(feld("E_Anz_Quellmass") == nullptr);
+        fenster.show();
+        QTRY_VERIFY(form->Geladen);
+        auto* menge = feld("E_Anz_Quellmass");
+        QVERIFY(menge != nullptr);
+        menge->setText(QStringLiteral("abc"));
+        fenster.Ausloesen("Image30", Ereignis::Klick, 0);
+        QCOMPARE(umgebung.Meldungen.size(), size_t{1});
+        fenster.close();
+    }
+
     // Search field, the "Maßblatt" buttons and copying a value field.
     void Suche_Massblatt_und_Kopie() {
         Pruef_Umgebung umgebung;

@@ -56,6 +56,14 @@ QLineEdit* Zeile_auf_Skizze(QWidget* skizze, QPoint ort, const QString& caption,
         anordnung->addWidget(Beschriftung(einheit, streifen));
     }
     streifen->adjustSize();
+    // No layout resizes the strip later: it keeps the height its field has
+    // in the style the window started with, also when the page is built
+    // after the window's style sheet was set.
+    int hoehe = Skizzenfeldhoehe();
+    for (const auto* titel : streifen->findChildren<QLabel*>()) {
+        hoehe = std::max(hoehe, titel->sizeHint().height());
+    }
+    streifen->resize(streifen->width(), hoehe);
     streifen->move(ort);
     return feld;
 }

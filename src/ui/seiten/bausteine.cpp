@@ -99,6 +99,18 @@ QLabel* Beschriftung(const QString& text, QWidget* eltern, const char* name) {
     return label;
 }
 
+namespace {
+int skizzenfeldhoehe = 0;
+} // namespace
+
+void Merke_Skizzenfeldhoehe(int hoehe) {
+    skizzenfeldhoehe = hoehe;
+}
+
+int Skizzenfeldhoehe() {
+    return skizzenfeldhoehe;
+}
+
 QLabel* Skizze(const char* name, const QString& ressource, QSize groesse, QWidget* eltern,
                const QString& tooltip) {
     auto* bild = new QLabel(eltern);

@@ -49,6 +49,12 @@ QListWidget* Liste(const char* name, QWidget* eltern);
 // A label named after its control (or unnamed for a fixed caption).
 QLabel* Beschriftung(const QString& text, QWidget* eltern, const char* name = nullptr);
 
+// The height of a read-only field in the style the window had before its
+// style sheet was set, measured by the window as it starts; fields laid over
+// a sketch keep it.
+void Merke_Skizzenfeldhoehe(int hoehe);
+int Skizzenfeldhoehe();
+
 // A sketch from the resources (":/skizzen/NAME.svg"), named after its control.
 QLabel* Skizze(const char* name, const QString& ressource, QSize groesse, QWidget* eltern,
                const QString& tooltip = QString());
