@@ -34,10 +34,17 @@ void Wende_Stil_an(const std::string& name) {
     } else {
         blatt = Ergebnisfelder;
     }
-    if (auto* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
-        QApplication::setStyle(fusion);
+    // Every theme is drawn on Fusion. Setting it, its palette and the sheet
+    // each polishes every widget again, so what is already in place is
+    // left as it is: a change of style then polishes once.
+    static bool fusion_gesetzt = false;
+    if (!fusion_gesetzt) {
+        if (auto* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
+            QApplication::setStyle(fusion);
+            qApp->setPalette(fusion->standardPalette());
+            fusion_gesetzt = true;
+        }
     }
-    qApp->setPalette(QApplication::style()->standardPalette());
     qApp->setStyleSheet(Grundblatt + blatt);
 }
 
