@@ -117,7 +117,9 @@ bool Binder::Zeige_Quelle(QObject* objekt, QEvent* ereignis) {
 }
 
 bool Binder::eventFilter(QObject* objekt, QEvent* ereignis) {
-    const std::string name = objekt->objectName().toStdString();
+    // Every event of a bound widget passes here (a change of style sends
+    // several to each): the name is only made for the few that need it.
+    const auto name = [objekt] { return objekt->objectName().toStdString(); };
     switch (ereignis->type()) {
     case QEvent::ToolTip:
         if (Zeige_Quelle(objekt, ereignis)) {
@@ -125,16 +127,17 @@ bool Binder::eventFilter(QObject* objekt, QEvent* ereignis) {
         }
         break;
     case QEvent::FocusOut:
-        ausloeser_(name, Ereignis::Verlassen, 0);
+        ausloeser_(name(), Ereignis::Verlassen, 0);
         break;
     case QEvent::KeyRelease:
         if (qobject_cast<QLineEdit*>(objekt) != nullptr) {
-            ausloeser_(name, Ereignis::Taste, Tastencode(static_cast<QKeyEvent*>(ereignis)->key()));
+            ausloeser_(name(), Ereignis::Taste,
+                       Tastencode(static_cast<QKeyEvent*>(ereignis)->key()));
         }
         break;
     case QEvent::MouseButtonRelease:
         if (qobject_cast<QLabel*>(objekt) != nullptr) {
-            ausloeser_(name, Ereignis::Klick, 0);
+            ausloeser_(name(), Ereignis::Klick, 0);
         }
         break;
     default:
