@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 
 namespace pelmark::ui {
@@ -100,6 +101,17 @@ void Hauptfenster::Sortiere_freie_Tabelle(int spalte) {
 }
 
 Hauptfenster::~Hauptfenster() {
+    // What the widgets send while they are taken down (the focus leaving a
+    // field as the window closes) must not reach a handler: the window is no
+    // longer whole. The binder goes first, with every connection it made.
+    delete binder_;
+    binder_ = nullptr;
+    reiter_->disconnect(this);
+    programminfo_->disconnect(this);
+    geschwindigkeitsinfo_->disconnect(this);
+    if (QWindow* fenster = windowHandle()) {
+        fenster->removeEventFilter(this);
+    }
     delete geschwindigkeitsinfo_;
 }
 

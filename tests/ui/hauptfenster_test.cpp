@@ -184,6 +184,25 @@ class Hauptfenster_Test : public QObject {
         fenster.close();
     }
 
+    // Closing the program takes the focus from the field the fitter is in;
+    // that leave must not run the field's handler on a window being taken
+    // down (it showed "abc" as unreadable after the window was gone).
+    void Abbau_ruft_keinen_Handler() {
+        Pruef_Umgebung umgebung;
+        auto form = std::make_unique<Mainform>(umgebung, programmdir(), '.');
+        auto fenster = std::make_unique<ui::Hauptfenster>(*form, umgebung);
+        fenster->show();
+        fenster->activateWindow();
+        QTRY_VERIFY(form->Geladen);
+        fenster->Reiter()->setCurrentIndex(9);
+        auto* feld = fenster->findChild<QLineEdit*>(QStringLiteral("E_Anz_Quellmass"));
+        feld->setFocus();
+        QTRY_VERIFY(feld->hasFocus());
+        feld->setText(QStringLiteral("abc"));
+        fenster.reset();
+        QVERIFY(umgebung.Meldungen.empty());
+    }
+
     // Search field, the "Maßblatt" buttons and copying a value field.
     void Suche_Massblatt_und_Kopie() {
         Pruef_Umgebung umgebung;
