@@ -106,9 +106,7 @@ Hauptfenster::~Hauptfenster() {
     // longer whole. The binder goes first, with every connection it made.
     delete binder_;
     binder_ = nullptr;
-    reiter_->disconnect(this);
-    programminfo_->disconnect(this);
-    geschwindigkeitsinfo_->disconnect(this);
+    QObject::disconnect(nullptr, nullptr, this, nullptr);
     if (QWindow* fenster = windowHandle()) {
         fenster->removeEventFilter(this);
     }
