@@ -106,7 +106,10 @@ Hauptfenster::~Hauptfenster() {
     // longer whole. The binder goes first, with every connection it made.
     delete binder_;
     binder_ = nullptr;
-    QObject::disconnect(nullptr, nullptr, this, nullptr);
+    for (QObject* sender : findChildren<QObject*>()) {
+        sender->disconnect(this);
+    }
+    geschwindigkeitsinfo_->disconnect(this);
     if (QWindow* fenster = windowHandle()) {
         fenster->removeEventFilter(this);
     }
