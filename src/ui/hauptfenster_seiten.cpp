@@ -10,6 +10,7 @@
 #include "ui/hauptfenster.h"
 #include "ui/seiten/bausteine.h"
 #include "ui/seiten/seiten.h"
+#include "ui/stil.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
@@ -28,6 +29,7 @@ namespace pelmark::ui {
 void Hauptfenster::Lege_Seiten_an() {
     QLineEdit probe;
     probe.setReadOnly(true);
+    Uebernimm_Stil(probe);
     Merke_Skizzenfeldhoehe(probe.sizeHint().height());
     for (const auto& seite : Seiten) {
         auto* huelle = new QWidget;

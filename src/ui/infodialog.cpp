@@ -1,5 +1,7 @@
 #include "ui/infodialog.h"
 
+#include "ui/stil.h"
+
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -10,6 +12,9 @@ Infodialog::Infodialog(QWidget* eltern, Infofenster& fenster, const QString& tit
                        const QString& knopftext, QSize groesse)
     : QDialog(eltern), fenster_(fenster), text_(new QTextBrowser(this)) {
     setWindowTitle(titel);
+    if (eltern == nullptr) {
+        Uebernimm_Stil(*this);
+    }
     resize(groesse);
     text_->setObjectName(QStringLiteral("E_Infotext"));
     // The help text can be read, selected and copied, not typed into.

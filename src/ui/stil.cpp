@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QWidget>
 
 namespace pelmark::ui {
 
@@ -18,6 +19,11 @@ const QString Grundblatt = QStringLiteral("QTabBar::tab { padding: 4px 5px; }\n"
 // own pair of colours.
 const QString Ergebnisfelder =
     QStringLiteral("QLineEdit[readOnly=\"true\"] { background-color: palette(window); }\n");
+
+QString& Aktuelles_Blatt() {
+    static QString blatt;
+    return blatt;
+}
 } // namespace
 
 void Wende_Stil_an(const std::string& name) {
@@ -34,9 +40,7 @@ void Wende_Stil_an(const std::string& name) {
     } else {
         blatt = Ergebnisfelder;
     }
-    // Every theme is drawn on Fusion. Setting it, its palette and the sheet
-    // each polishes every widget again, so what is already in place is
-    // left as it is: a change of style then polishes once.
+    // Every theme is drawn on Fusion; it and its palette are set once.
     static bool fusion_gesetzt = false;
     if (!fusion_gesetzt) {
         if (auto* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
@@ -45,7 +49,20 @@ void Wende_Stil_an(const std::string& name) {
             fusion_gesetzt = true;
         }
     }
-    qApp->setStyleSheet(Grundblatt + blatt);
+    // The sheet goes on each window, not on the application: Qt repolishes
+    // a changed application sheet once for every ancestor of each widget
+    // (about ten times over on these pages), a window's sheet about twice.
+    // Dialogs with a parent take their window's sheet.
+    Aktuelles_Blatt() = Grundblatt + blatt;
+    for (QWidget* fenster : QApplication::topLevelWidgets()) {
+        if (fenster->parentWidget() == nullptr) {
+            fenster->setStyleSheet(Aktuelles_Blatt());
+        }
+    }
+}
+
+void Uebernimm_Stil(QWidget& fenster) {
+    fenster.setStyleSheet(Aktuelles_Blatt());
 }
 
 } // namespace pelmark::ui

@@ -4,8 +4,14 @@
 
 #include <string>
 
+class QWidget;
+
 namespace pelmark::ui {
 
+// Sets the style on every window there is.
 void Wende_Stil_an(const std::string& name);
+
+// Gives a window made without a parent, after the style was set, its look.
+void Uebernimm_Stil(QWidget& fenster);
 
 } // namespace pelmark::ui

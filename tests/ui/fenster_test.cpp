@@ -11,7 +11,9 @@
 #include "ui/stil.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFileDialog>
+#include <QHash>
 #include <QHeaderView>
 #include <QListWidget>
 #include <QMenu>
@@ -186,6 +188,40 @@ class Fenster_Test : public QObject {
         for (auto* feld : fenster->findChildren<QLineEdit*>()) {
             QCOMPARE(feld->focusPolicy(), feld->isReadOnly() ? Qt::ClickFocus : Qt::StrongFocus);
         }
+    }
+
+    // A change of style restyles every window, the one without a parent
+    // too, and polishes no widget more than twice (an application-wide
+    // sheet polished each once for every ancestor, over a second under the
+    // sanitizers).
+    void Stilwechsel_erreicht_jedes_Fenster_und_poliert_hoechstens_zweimal() {
+        struct Zaehler : QObject {
+            QHash<QObject*, int> Anzahl;
+            bool eventFilter(QObject* o, QEvent* e) override {
+                if (e->type() == QEvent::StyleChange) {
+                    ++Anzahl[o];
+                }
+                return false;
+            }
+        } zaehler;
+        ui::Wende_Stil_an("Luna");
+        qApp->installEventFilter(&zaehler);
+        ui::Wende_Stil_an("Obsidian");
+        qApp->removeEventFilter(&zaehler);
+        const auto widgets = fenster->findChildren<QWidget*>();
+        QVERIFY(zaehler.Anzahl.size() >= widgets.size());
+        for (int anzahl : std::as_const(zaehler.Anzahl)) {
+            QVERIFY(anzahl <= 2);
+        }
+        const QColor obsidian(0x2b, 0x2d, 0x30);
+        QCOMPARE(fenster->palette().color(QPalette::Window), obsidian);
+        for (QWidget* oben : QApplication::topLevelWidgets()) {
+            if (qobject_cast<QDialog*>(oben) != nullptr && oben->parentWidget() == nullptr) {
+                oben->ensurePolished();
+                QCOMPARE(oben->palette().color(QPalette::Window), obsidian);
+            }
+        }
+        ui::Wende_Stil_an("Windows");
     }
 
     // The steam panel's messages fit their fields; a number too long for
