@@ -202,6 +202,7 @@ int main(int argc, char** argv) {
     std::printf("Affe: Seed %llu, %ld Aktionen, %ld Meldungen, %ld Starts in %.1f s\n",
                 static_cast<unsigned long long>(o.Seed), nummer, meldungen, starts,
                 static_cast<double>(uhr.elapsed()) / 1000.0);
+    std::printf("Affe: längste Aktion %s\n", waechter.Spitze().c_str());
     sitzung.reset();
     return 0;
 }

@@ -32,11 +32,9 @@ void Waechter::Schlag() {
 }
 
 void Waechter::Aktion(long nummer, const std::string& beschreibung) {
-    {
-        const std::lock_guard<std::mutex> halt(sperre_);
-        nummer_ = nummer;
-        beschreibung_ = beschreibung;
-    }
+    const std::lock_guard<std::mutex> halt(sperre_);
+    nummer_ = nummer;
+    beschreibung_ = beschreibung;
     Schlag();
 }
 
@@ -47,10 +45,14 @@ void Waechter::Wache() {
         if (pause_) {
             continue;
         }
+        const std::lock_guard<std::mutex> halt(sperre_);
         const std::int64_t cpu = Nanos(cpu_uhr_) - cpu_;
         const std::int64_t wand = Nanos(CLOCK_MONOTONIC) - wand_;
+        if (cpu > spitze_) {
+            spitze_ = cpu;
+            spitze_aktion_ = std::to_string(nummer_) + " (" + beschreibung_ + ")";
+        }
         if (cpu > grenze || wand > 10 * grenze) {
-            const std::lock_guard<std::mutex> halt(sperre_);
             std::fprintf(stderr,
                          "AFFE HÄNGER: Aktion %ld (%s) seit %lld ms Rechenzeit, %lld ms Uhrzeit\n"
                          "Wiederholen: %s --aktionen %ld\n",
@@ -60,6 +62,11 @@ void Waechter::Wache() {
             std::_Exit(3);
         }
     }
+}
+
+std::string Waechter::Spitze() {
+    const std::lock_guard<std::mutex> halt(sperre_);
+    return std::to_string(spitze_ / 1000000) + " ms Rechenzeit in Aktion " + spitze_aktion_;
 }
 
 } // namespace pelmark::affe

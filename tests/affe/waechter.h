@@ -28,6 +28,10 @@ class Waechter {
         Schlag();
     }
 
+    // The longest processor time seen between two heartbeats (sampled every
+    // 50 ms), with the action it fell in.
+    std::string Spitze();
+
   private:
     void Wache();
     static std::int64_t Nanos(clockid_t uhr);
@@ -42,6 +46,8 @@ class Waechter {
     std::mutex sperre_;
     long nummer_ = 0;
     std::string beschreibung_;
+    std::int64_t spitze_ = 0;
+    std::string spitze_aktion_;
     std::thread faden_;
 };
 
