@@ -1,5 +1,7 @@
 #include "ui/suchfeld.h"
 
+#include "ui/seiten/wertfeld.h"
+
 #include <QCompleter>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,6 +19,7 @@ Suchfeld::Suchfeld(std::function<std::string(const std::string&)> suchen,
     setObjectName(QStringLiteral("P_Suche"));
     eingabe_->setObjectName(QStringLiteral("E_Suche"));
     eingabe_->setPlaceholderText(QStringLiteral("Suche (Strg+F)"));
+    eingabe_->setMaxLength(Wertfeld::Hoechstlaenge);
     eingabe_->setToolTip(QStringLiteral("Nennweite, Druckstufe, Profil, Schraube, Dampfdruck "
                                         "oder Temperatur, z. B. DN 150 PN 40, NPS 6, IPE 200, "
                                         "M20, Dampf 10 bar, 150 °C; Eingabetaste sucht"));

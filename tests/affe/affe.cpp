@@ -19,6 +19,8 @@
 #include <QTest>
 #include <QTextEdit>
 
+#include <algorithm>
+
 namespace pelmark::affe {
 
 namespace {
@@ -170,14 +172,15 @@ std::string Affe::Zelle(QWidget& w) {
 
 std::string Affe::Klick_Widget(QWidget& w) {
     if (auto* liste = qobject_cast<QListWidget*>(&w)) {
-        if (liste->count() == 0) {
+        const int erste = Erste_Zeile_gesperrt(*liste) ? 1 : 0;
+        if (liste->count() <= erste) {
             return "leere Liste " + Name(w);
         }
-        const int zeile = Zahl(liste->count());
+        const int zeile = erste + Zahl(liste->count() - erste);
         liste->scrollToItem(liste->item(zeile));
         QTest::mouseClick(liste->viewport(), Qt::LeftButton, {},
                           liste->visualItemRect(liste->item(zeile)).center());
-        if (Wurf(20)) {
+        if (erste == 0 && Wurf(20)) {
             QTest::keyClick(liste->viewport(), Wurf(50) ? Qt::Key_Down : Qt::Key_Up);
         }
         return "liste " + Name(w) + " " + std::to_string(zeile);
@@ -220,6 +223,10 @@ std::string Affe::Infofenster_bedienen() {
     if (offen.empty()) {
         return "kein Infofenster offen";
     }
+    // The application lists its windows in no fixed order.
+    std::sort(offen.begin(), offen.end(), [](const QDialog* a, const QDialog* b) {
+        return a->windowTitle() < b->windowTitle();
+    });
     QDialog& fenster = *offen[static_cast<size_t>(Zahl(static_cast<int>(offen.size())))];
     if (Wurf(40)) {
         if (auto* text = fenster.findChild<QTextEdit*>()) {

@@ -34,6 +34,11 @@ class Affe {
     // control characters, non-Latin letters.
     QString Zufallstext();
 
+    // True while the first row of this list leads out of the monkey's own
+    // folder (the folder list's ".." at its root): the monkey then leaves
+    // that row alone, so a run never depends on what else lies on the disk.
+    std::function<bool(const QWidget&)> Erste_Zeile_gesperrt = [](const QWidget&) { return false; };
+
     // Told what an action is about to do, before it does it (for the watchdog).
     std::function<void(const std::string&)> Ankuendigung = [](const std::string&) {};
 

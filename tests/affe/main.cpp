@@ -25,6 +25,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <vector>
 
 using namespace pelmark;
 namespace fs = std::filesystem;
@@ -72,13 +73,22 @@ Optionen Lies_Optionen(int argc, char** argv) {
     return o;
 }
 
+// The real platform, with the monkey's folder as the only drive: the table
+// page's folder lists then never show what else lies on the disk (another
+// process's files would make a replay take another path).
+struct Affen_Umgebung : ui::Qt_Umgebung {
+    explicit Affen_Umgebung(std::string wurzel) : Wurzel(std::move(wurzel)) {}
+    std::vector<std::string> Laufwerke() override { return {Wurzel}; }
+    std::string Wurzel;
+};
+
 // One run of the program: platform, form and window, as the entry starts them.
 struct Sitzung {
-    ui::Qt_Umgebung umgebung;
+    Affen_Umgebung umgebung;
     std::unique_ptr<Mainform> form;
     std::unique_ptr<ui::Hauptfenster> fenster;
 
-    Sitzung(const std::string& programmdir, char dezimal) {
+    Sitzung(const std::string& programmdir, char dezimal) : umgebung(programmdir) {
         form = std::make_unique<Mainform>(umgebung, programmdir, dezimal);
         Programmstart(*form);
         fenster = std::make_unique<ui::Hauptfenster>(*form, umgebung);
@@ -124,6 +134,11 @@ int main(int argc, char** argv) {
     affe::Waechter waechter(o.Grenze_ms, wiederholung);
     affe::Affe der_affe(o.Seed, Testbilder(), [&] { waechter.Schlag(); });
     const char dezimal = (o.Seed & 1) != 0 ? ',' : '.';
+    std::unique_ptr<Sitzung> sitzung;
+    der_affe.Erste_Zeile_gesperrt = [&](const QWidget& liste) {
+        return liste.objectName() == QLatin1String("DirectoryListBox1") &&
+               sitzung->form->maske.DirectoryListBox1.Pfad == programmdir;
+    };
     long nummer = 0;
     long meldungen = 0;
     long starts = 0;
@@ -168,7 +183,7 @@ int main(int argc, char** argv) {
     });
     antworter.start(5);
 
-    auto sitzung = std::make_unique<Sitzung>(programmdir, dezimal);
+    sitzung = std::make_unique<Sitzung>(programmdir, dezimal);
     ++starts;
     QElapsedTimer uhr;
     uhr.start();

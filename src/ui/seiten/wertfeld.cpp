@@ -12,7 +12,9 @@ namespace {
 constexpr int Textrand = 2;
 } // namespace
 
-Wertfeld::Wertfeld(QWidget* eltern) : QLineEdit(eltern) {}
+Wertfeld::Wertfeld(QWidget* eltern) : QLineEdit(eltern) {
+    setMaxLength(Hoechstlaenge);
+}
 
 bool Wertfeld::Abgeschnitten() const {
     QStyleOptionFrame option;

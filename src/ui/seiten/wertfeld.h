@@ -10,6 +10,11 @@ namespace pelmark::ui {
 
 class Wertfeld : public QLineEdit {
   public:
+    // No value needs more characters. Qt's own limit (32767) lets a huge
+    // paste take half a second: its insert copies the text once per
+    // character.
+    static constexpr int Hoechstlaenge = 1000;
+
     explicit Wertfeld(QWidget* eltern);
 
     // True when the text does not fit the field's visible width.
