@@ -1,7 +1,9 @@
 #include "ui/suchfeld.h"
 
 #include "ui/seiten/wertfeld.h"
+#include "ui/stil.h"
 
+#include <QAbstractItemView>
 #include <QCompleter>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,6 +33,9 @@ Suchfeld::Suchfeld(std::function<std::string(const std::string&)> suchen,
     vervollstaendigung->setCaseSensitivity(Qt::CaseInsensitive);
     vervollstaendigung->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     eingabe_->setCompleter(vervollstaendigung);
+    // The list of proposals is a window without a parent: it takes the
+    // style here and follows every later change like any window.
+    Uebernimm_Stil(*vervollstaendigung->popup());
     connect(eingabe_, &QLineEdit::textEdited, this, [this, vorschlaege](const QString& text) {
         QStringList liste;
         for (const auto& v : vorschlaege(text.toStdString())) {
