@@ -218,8 +218,9 @@ int main(int argc, char** argv) {
                 static_cast<unsigned long long>(o.Seed), nummer, meldungen, starts,
                 static_cast<double>(uhr.elapsed()) / 1000.0);
     std::printf("Affe: längste Aktion %s\n", waechter.Spitze().c_str());
-    std::printf("Affe: %lld Widgets, %lld Fenster\n", (long long)QApplication::allWidgets().size(),
-                (long long)QApplication::topLevelWidgets().size());
+    std::printf("Affe: %lld Widgets, %lld Fenster\n",
+                static_cast<long long>(QApplication::allWidgets().size()),
+                static_cast<long long>(QApplication::topLevelWidgets().size()));
     sitzung.reset();
     return 0;
 }
