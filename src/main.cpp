@@ -5,6 +5,7 @@
 #include "app/lebenszyklus.h"
 #include "app/massblatt_lauf.h"
 #include "app/programmordner.h"
+#include "ui/ende_von_aussen.h"
 #include "ui/erstes_bild.h"
 #include "ui/hauptfenster.h"
 #include "ui/massblatt_pdf.h"
@@ -89,6 +90,8 @@ int main(int argc, char** argv) {
         const QRect flaeche = bildschirm->availableGeometry();
         fenster.move(flaeche.center() - fenster.rect().center());
     }
+    // Signals and the end of the session close as the close box does.
+    new pelmark::ui::Ende_von_aussen(fenster);
     pelmark::ui::Melde_erstes_Bild(fenster, [&form] { return form->Geladen; });
     fenster.show();
     return QApplication::exec();

@@ -6,6 +6,7 @@
 #include "app/handler.h"
 #include "app/stile.h"
 #include "app/tabellenseite.h"
+#include "app/wiederherstellung.h"
 #include "calc/massumwandlung.h"
 #include "media/rtf.h"
 #include "media/rtf_html.h"
@@ -98,6 +99,10 @@ void Timer1Timer(Mainform& f) {
         return;
     }
     f.Timer1_aktiv = false;
+    // Edits kept when Pelmark was last ended from outside come first.
+    if (Wiederherstellung_anbieten(f)) {
+        return;
+    }
     auto& dateien = f.maske.FileListBox1;
     if (!dateien.Items.empty()) {
         dateien.ItemIndex = 0;

@@ -7,6 +7,7 @@
 #include "app/tabellenseite.h"
 
 #include "app/handler.h"
+#include "app/ungesicherte_tabelle.h"
 #include "grid/kopfsortierung.h"
 #include "store/zahlen.h"
 
@@ -152,8 +153,28 @@ void Tabellenordner_setzen(Mainform& f, const std::string& ordner) {
     Laufwerke_zeigen(f, pfad);
 }
 
+namespace {
+
+// After a question answered "cancel": the lists show the folder and the
+// file of the table that stays.
+void Gezeigte_Tabelle_waehlen(Mainform& f) {
+    auto& dateien = f.maske.FileListBox1;
+    const fs::path pfad(f.Freie_Tabelle.Pfad);
+    Tabellenordner_setzen(f, Mit_Trenner(pfad.parent_path().string()));
+    const auto gefunden =
+        std::find(dateien.Items.begin(), dateien.Items.end(), pfad.filename().string());
+    dateien.ItemIndex =
+        gefunden != dateien.Items.end() ? static_cast<int>(gefunden - dateien.Items.begin()) : -1;
+}
+
+} // namespace
+
 void DriveComboBox1Change(Mainform& f) {
     const std::string laufwerk = f.maske.DriveComboBox1.Auswahltext();
+    if (!Aenderungen_klaeren(f)) {
+        Gezeigte_Tabelle_waehlen(f);
+        return;
+    }
     if (!laufwerk.empty()) {
         Tabellenordner_setzen(f, laufwerk);
     }
@@ -165,24 +186,39 @@ void DirectoryListBox1Change(Mainform& f) {
     if (eintrag == nullptr) {
         return;
     }
-    Tabellenordner_setzen(f, *eintrag == ".." ? Elternordner(verzeichnis.Pfad)
-                                              : verzeichnis.Pfad + *eintrag + "/");
+    const std::string ziel =
+        *eintrag == ".." ? Elternordner(verzeichnis.Pfad) : verzeichnis.Pfad + *eintrag + "/";
+    if (!Aenderungen_klaeren(f)) {
+        Gezeigte_Tabelle_waehlen(f);
+        return;
+    }
+    Tabellenordner_setzen(f, ziel);
 }
 
-void FileListBox1Change(Mainform& f) {
+void Freie_Tabelle_laden(Mainform& f) {
     f.maske.L_Gespeichert.Caption.clear();
     auto& g = f.maske.SG_Tabellen.Grid;
     const auto& dateien = f.maske.FileListBox1;
     const std::string* datei = Gewaehlte_Datei(dateien);
+    const std::string pfad = datei ? dateien.Pfad + *datei : std::string();
+    const bool editmodus = f.maske.CB_Edit.Checked;
+    // Whatever the load reaches, even when it ends with an error, is the
+    // table as read: edits are counted from there.
+    struct Merker {
+        Mainform& f;
+        const std::string& pfad;
+        bool editmodus;
+        ~Merker() { Tabellenstand_merken(f, pfad, editmodus); }
+    } merker{f, pfad, editmodus};
     g.FixedCols = 0;
     g.Clear();
-    g.LoadFromFile(datei ? fs::path(dateien.Pfad + *datei) : fs::path());
+    g.LoadFromFile(datei ? fs::path(pfad) : fs::path());
     if (datei == nullptr) {
         return;
     }
     g.SetFixedRows(0);
     Breiten_uebernehmen(g);
-    if (f.maske.CB_Edit.Checked) {
+    if (editmodus) {
         g.Editierbar = true;
         g.Zeilenauswahl = false;
     } else {
@@ -191,8 +227,20 @@ void FileListBox1Change(Mainform& f) {
     Aktuelle_Zeile_begrenzen(g);
 }
 
+void FileListBox1Change(Mainform& f) {
+    if (!Aenderungen_klaeren(f)) {
+        Gezeigte_Tabelle_waehlen(f);
+        return;
+    }
+    Freie_Tabelle_laden(f);
+}
+
 void CB_EditClick(Mainform& f) {
-    FileListBox1Change(f);
+    if (!Aenderungen_klaeren(f)) {
+        f.maske.CB_Edit.Checked = f.Freie_Tabelle.Editmodus;
+        return;
+    }
+    Freie_Tabelle_laden(f);
 }
 
 void B_SpeichernClick(Mainform& f) {
@@ -209,10 +257,9 @@ void B_SpeichernClick(Mainform& f) {
     // Into the folder the table was opened from, so the saved table is the
     // one shown again, and no stray copy lands beside the reference tables.
     const std::string pfad = f.maske.FileListBox1.Pfad + *datei;
-    auto& g = f.maske.SG_Tabellen.Grid;
-    g.SaveToFile(fs::path(pfad));
-    g.Clear();
-    FileListBox1Change(f);
+    Tabelle_schreiben(f, pfad);
+    f.maske.SG_Tabellen.Grid.Clear();
+    Freie_Tabelle_laden(f);
     f.maske.L_Gespeichert.Caption = "Gespeichert in " + pfad;
 }
 

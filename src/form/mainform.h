@@ -10,6 +10,7 @@
 //                               Maske (every control)   Tabellenspeicher
 
 #include "form/maske.h"
+#include "form/tabellenstand.h"
 #include "form/umgebung.h"
 #include "media/jpeg.h"
 #include "store/tabellenspeicher.h"
@@ -69,6 +70,9 @@ struct Mainform {
 
     // An activation load has filled the lists: later loads keep the selections.
     bool Geladen = false;
+
+    // The free table as read or saved last, against which edits are found.
+    Tabellenstand Freie_Tabelle;
 };
 
 // The error box text: a full stop is appended when the last character's code

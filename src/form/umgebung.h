@@ -14,6 +14,26 @@ struct Infofenster;
 
 enum class Meldungsart { fehler, warnung, information, hinweis };
 
+// The questions the program asks before it does something that could lose
+// the fitter's work, each with three answers.
+enum class Frageart {
+    aenderungen_sichern, // unsaved edits of a free table: save, discard, cancel
+    wiederherstellen,    // edits kept at the last end: restore, discard, later
+};
+enum class Antwort { ja, nein, abbrechen };
+
+// The captions of the three answers of a question, in the order ja, nein, abbrechen.
+struct Antworttexte {
+    const char* Ja;
+    const char* Nein;
+    const char* Abbrechen;
+};
+inline Antworttexte Knopftexte(Frageart art) {
+    return art == Frageart::aenderungen_sichern
+               ? Antworttexte{"Speichern", "Verwerfen", "Abbrechen"}
+               : Antworttexte{"Wiederherstellen", "Verwerfen", "Später"};
+}
+
 class Umgebung {
   public:
     virtual ~Umgebung() = default;
@@ -35,6 +55,9 @@ class Umgebung {
 
     // The drives of the drive list (on Linux the root and the mounted places).
     virtual std::vector<std::string> Laufwerke() = 0;
+
+    // Asks a question with the three answers of its kind and waits for one.
+    virtual Antwort Frage(Frageart art, const std::string& titel, const std::string& text) = 0;
 };
 
 } // namespace pelmark

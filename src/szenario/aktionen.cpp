@@ -2,6 +2,7 @@
 // does with the controls.
 #include "app/ereignisse.h"
 #include "app/lebenszyklus.h"
+#include "app/ungesicherte_tabelle.h"
 #include "szenario/laeufer_intern.h"
 
 #include <cstdlib>
@@ -112,6 +113,9 @@ void Laeufer::Starte() {
         aus_ << "MELDUNG " << Meldungsartname(m.Art) << " " << m.Titel << ": " << text << "\n";
         letzte_ = m;
     };
+    rekorder_->Bei_Frage = [this](Frageart art, const std::string& titel, const std::string& text) {
+        return Beantworte(art, titel, text);
+    };
     rekorder_->Bei_Fensteraktivierung = [this](Infofenster& fenster) {
         Infofenster_Activate(*form_, fenster);
     };
@@ -121,10 +125,40 @@ void Laeufer::Starte() {
     FormActivate(*form_);
 }
 
-void Laeufer::Schliesse() {
+// As "ENDE": unsaved edits are asked about first.
+bool Laeufer::Schliesse() {
     if (form_ && !form_->Geschlossen) {
+        if (!FormCloseQuery(*form_)) {
+            return false;
+        }
         FormClose(*form_);
     }
+    return true;
+}
+
+// Prints the question and takes the next scripted answer, or the default.
+Antwort Laeufer::Beantworte(Frageart art, const std::string& titel, const std::string& text) {
+    const Antworttexte knoepfe = Knopftexte(art);
+    Antwort antwort = Vorgabeantwort(art);
+    if (!antworten_.empty()) {
+        const std::string wahl = antworten_.front();
+        antworten_.pop_front();
+        if (wahl == knoepfe.Ja) {
+            antwort = Antwort::ja;
+        } else if (wahl == knoepfe.Nein) {
+            antwort = Antwort::nein;
+        } else if (wahl == knoepfe.Abbrechen) {
+            antwort = Antwort::abbrechen;
+        } else {
+            throw Skriptfehler{"«" + wahl + "» ist keine Antwort auf: " + text};
+        }
+    }
+    const char* gewaehlt = antwort == Antwort::ja     ? knoepfe.Ja
+                           : antwort == Antwort::nein ? knoepfe.Nein
+                                                      : knoepfe.Abbrechen;
+    aus_ << "FRAGE " << titel << ": " << Anonym(text) << "\nANTWORT " << gewaehlt << "\n";
+    letzte_frage_ = Anonym(text);
+    return antwort;
 }
 
 void Laeufer::Zum_Hauptfenster() {
@@ -184,6 +218,10 @@ void Laeufer::Klick(const std::string& name) {
     const Feldzeiger* feld = f.maske.Finde(name);
     if (feld == nullptr) {
         throw Skriptfehler{"unbekanntes Steuerelement «" + name + "»"};
+    }
+    if (Ist_Ende_Knopf(name)) {
+        Schliesse();
+        return;
     }
     if (auto* s = std::get_if<Schalter*>(feld)) {
         if ((*s)->Radio) {

@@ -5,10 +5,13 @@
 #include "app/massblatt.h"
 #include "app/suche.h"
 #include "app/tabellenseite.h"
+#include "app/ungesicherte_tabelle.h"
+#include "app/wiederherstellung.h"
 #include "store/textdatei.h"
 #include "szenario/laeufer_intern.h"
 #include "szenario/zustand.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -73,7 +76,7 @@ int Laeufer::Lauf() {
 void Laeufer::Zeile(const Skriptzeile& z) {
     const std::string& v = z.Verb;
     if (v == "programm" || v == "dezimal" || v == "start" || v == "aktivieren" || v == "timer" ||
-        v == "schliessen" || v == "neustart") {
+        v == "schliessen" || v == "neustart" || v == "von-aussen-beenden") {
         Programm_verb(z);
     } else if (v == "schreibe" || v == "schreibe-hex" || v == "entferne" || v == "datei" ||
                v == "ordner") {
@@ -82,8 +85,18 @@ void Laeufer::Zeile(const Skriptzeile& z) {
                v == "tippe" || v == "setze" || v == "taste" || v == "verlasse") {
         Bedien_verb(z);
     } else if (v == "zeige" || v == "erwarte" || v == "erwarte-meldung" ||
-               v == "erwarte-meldung-anfang" || v == "alle") {
+               v == "erwarte-meldung-anfang" || v == "alle" || v == "erwarte-frage") {
         Pruef_verb(z);
+    } else if (v == "antworte") {
+        // The answer to the next question the program asks: the caption of
+        // one of its buttons.
+        static const char* const knoepfe[] = {"Speichern", "Verwerfen", "Abbrechen",
+                                              "Wiederherstellen", "Später"};
+        if (std::find(std::begin(knoepfe), std::end(knoepfe), z.Rest) == std::end(knoepfe)) {
+            throw Skriptfehler{"«antworte» erwartet Speichern, Verwerfen, Abbrechen, "
+                               "Wiederherstellen oder Später"};
+        }
+        antworten_.push_back(z.Rest);
     } else if (v == "suche") {
         Zum_Hauptfenster();
         const Suchantwort antwort = Suche_ausfuehren(Form(), z.Rest);
@@ -121,8 +134,15 @@ void Laeufer::Programm_verb(const Skriptzeile& z) {
         Timer1Timer(Form());
     } else if (v == "schliessen") {
         Schliesse();
+    } else if (v == "von-aussen-beenden") {
+        // A signal or the end of the desktop session.
+        if (form_) {
+            Beenden_von_aussen(*form_);
+        }
     } else {
-        Schliesse();
+        if (!Schliesse()) {
+            throw Skriptfehler{"«neustart»: das Programm wurde nicht geschlossen (Abbrechen)"};
+        }
         Starte();
     }
 }
@@ -155,7 +175,12 @@ void Laeufer::Datei_verb(const Skriptzeile& z) {
             ordner += '/';
         }
         Zum_Hauptfenster();
-        Sicher_ausfuehren(Form(), [&] { Tabellenordner_setzen(Form(), ordner); });
+        // Opening another folder asks about unsaved edits first.
+        Sicher_ausfuehren(Form(), [&] {
+            if (Aenderungen_klaeren(Form())) {
+                Tabellenordner_setzen(Form(), ordner);
+            }
+        });
     }
 }
 
@@ -190,6 +215,13 @@ void Laeufer::Pruef_verb(const Skriptzeile& z) {
     const std::string& v = z.Verb;
     if (v == "alle") {
         aus_ << Anonym(Alle_Zustaende(Form()));
+        return;
+    }
+    if (v == "erwarte-frage") {
+        // The last question asked since the previous erwarte-frage.
+        const std::string ist = letzte_frage_.value_or("");
+        letzte_frage_.reset();
+        Vergleiche("Frage", ist, z.Rest);
         return;
     }
     if (v == "erwarte-meldung" || v == "erwarte-meldung-anfang") {

@@ -5,6 +5,7 @@
 #include "szenario/rekorder.h"
 #include "szenario/skriptzeile.h"
 
+#include <deque>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -31,7 +32,9 @@ class Laeufer {
     void Pruef_verb(const Skriptzeile& z);
 
     void Starte();
-    void Schliesse();
+    // True when the program is closed afterwards (the fitter may cancel).
+    bool Schliesse();
+    Antwort Beantworte(Frageart art, const std::string& titel, const std::string& text);
     void Zum_Hauptfenster();
     void Waehle(const std::string& name, int index);
     void Klick(const std::string& name);
@@ -54,6 +57,8 @@ class Laeufer {
     std::unique_ptr<Rekorder> rekorder_;
     std::unique_ptr<Mainform> form_;
     std::optional<Aufgezeichnete_Meldung> letzte_;
+    std::deque<std::string> antworten_; // captions of the answers to the next questions
+    std::optional<std::string> letzte_frage_;
     int fehler_ = 0;
     int erwartungen_ = 0;
     int zeilennr_ = 0;

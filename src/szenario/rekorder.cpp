@@ -23,6 +23,14 @@ void Rekorder::Zeige_Meldung(Meldungsart art, const std::string& titel, const st
     }
 }
 
+Antwort Vorgabeantwort(Frageart art) {
+    return art == Frageart::aenderungen_sichern ? Antwort::nein : Antwort::abbrechen;
+}
+
+Antwort Rekorder::Frage(Frageart art, const std::string& titel, const std::string& text) {
+    return Bei_Frage ? Bei_Frage(art, titel, text) : Vorgabeantwort(art);
+}
+
 void Rekorder::Zeige_Fenster(Infofenster& fenster, bool) {
     Aktives_Fenster = &fenster;
     if (Bei_Fensteraktivierung) {

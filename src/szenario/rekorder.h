@@ -20,6 +20,9 @@ struct Aufgezeichnete_Meldung {
 
 const char* Meldungsartname(Meldungsart art);
 
+// The answer a question gets when the script gave none.
+Antwort Vorgabeantwort(Frageart art);
+
 class Rekorder : public Umgebung {
   public:
     void Zeige_Meldung(Meldungsart art, const std::string& titel, const std::string& text) override;
@@ -29,6 +32,9 @@ class Rekorder : public Umgebung {
     std::optional<std::string> Datei_waehlen(const std::string& filter,
                                              const std::string& startordner) override;
     std::vector<std::string> Laufwerke() override { return {"/"}; }
+    // Asks Bei_Frage; without it, the answer that drops nothing new: discard
+    // unsaved edits as the program always did, keep a recovery file for later.
+    Antwort Frage(Frageart art, const std::string& titel, const std::string& text) override;
 
     std::vector<Aufgezeichnete_Meldung> Meldungen;
     std::deque<std::optional<std::string>> Dateiantworten;
@@ -37,6 +43,8 @@ class Rekorder : public Umgebung {
 
     // Called for every message as it is shown (the runner prints it).
     std::function<void(const Aufgezeichnete_Meldung&)> Bei_Meldung;
+    // Answers a question (the runner prints it and takes the scripted answer).
+    std::function<Antwort(Frageart, const std::string&, const std::string&)> Bei_Frage;
     // Called when an information window becomes active (the runner loads its document).
     std::function<void(Infofenster&)> Bei_Fensteraktivierung;
 };

@@ -42,12 +42,15 @@ int Tastencode(int qt_taste) {
 }
 
 Binder::Binder(Maske& maske, QWidget* wurzel, Ausloeser ausloeser)
-    : QObject(wurzel), maske_(maske), ausloeser_(std::move(ausloeser)) {
+    : QObject(wurzel), maske_(maske), fenster_(wurzel->window()), ausloeser_(std::move(ausloeser)) {
     Binde(wurzel);
 }
 
 void Binder::Binde(QWidget* wurzel) {
     for (auto* widget : wurzel->findChildren<QWidget*>()) {
+        if (widget->window() != fenster_) {
+            continue;
+        }
         const std::string name = widget->objectName().toStdString();
         const Feldzeiger* feld = name.empty() ? nullptr : maske_.Finde(name);
         // The first widget of a name is the control; later ones stay unbound.

@@ -30,7 +30,9 @@ class Binder : public QObject {
     void Setze_Quellenleser(Quellenleser leser) { quellen_ = std::move(leser); }
 
     // Binds the named widgets below wurzel that are not bound yet: a page
-    // built after the window binds to the same model.
+    // built after the window binds to the same model. Only the widgets of
+    // the binder's own window are bound: another window below it (an
+    // information window with its own "BitBtn1") wires its controls itself.
     void Binde(QWidget* wurzel);
 
     void Widgets_zu_Modell();
@@ -46,6 +48,7 @@ class Binder : public QObject {
     void Verbinde(const std::string& name, QWidget* widget, const Feldzeiger& feld);
 
     Maske& maske_;
+    QWidget* fenster_; // the window whose controls this binder binds
     Ausloeser ausloeser_;
     bool Zeige_Quelle(QObject* objekt, QEvent* ereignis);
 

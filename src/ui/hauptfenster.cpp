@@ -2,6 +2,8 @@
 
 #include "app/lebenszyklus.h"
 #include "app/tabellenseite.h"
+#include "app/ungesicherte_tabelle.h"
+#include "app/wiederherstellung.h"
 #include "form/quellentext.h"
 #include "ui/binder.h"
 #include "ui/infodialog.h"
@@ -21,7 +23,7 @@
 namespace pelmark::ui {
 
 Hauptfenster::Hauptfenster(Mainform& form, Qt_Umgebung& umgebung)
-    : form_(form), reiter_(new QTabWidget(this)) {
+    : form_(form), umgebung_(umgebung), reiter_(new QTabWidget(this)) {
     setObjectName(QStringLiteral("Mainform"));
     setWindowTitle(QStringLiteral("Pelmark - Tabellen für den Rohrbauer"));
     resize(Grundbreite, Grundhoehe);
@@ -44,6 +46,8 @@ Hauptfenster::Hauptfenster(Mainform& form, Qt_Umgebung& umgebung)
                        QStringLiteral("Richtwerte für Strömungsgeschwindigkeiten"),
                        QStringLiteral("&Schließen"), QSize(782, 529));
     geschwindigkeitsinfo_->move(0, 0);
+    programminfo_->setObjectName(QStringLiteral("F_Programminfo"));
+    geschwindigkeitsinfo_->setObjectName(QStringLiteral("F_Geschwindigkeitsinfo"));
     for (auto* dialog : {programminfo_, geschwindigkeitsinfo_}) {
         connect(dialog, &QDialog::finished, this, [this, dialog](int) {
             dialog->Fenster().Status = Infofenster::Zustand::zu;
@@ -138,6 +142,9 @@ void Hauptfenster::Ausloesen(const std::string& name, Ereignis art, int taste) {
     // A message box that a handler shows takes the focus from the field the
     // user is in; that focus change must not run the field's handler again
     // inside the first one (the same message twice, the model overwritten).
+    if (Bei_Ausloesen) {
+        Bei_Ausloesen(name, art);
+    }
     if (form_.Geschlossen || laeuft_) {
         return;
     }
@@ -170,11 +177,32 @@ void Hauptfenster::showEvent(QShowEvent* ereignis) {
 
 void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
     if (!form_.Geschlossen) {
+        // Unsaved edits of a free table: save, discard or stay.
+        bool darf = false;
+        {
+            const QScopedValueRollback<bool> sperre(laeuft_, true);
+            binder_->Widgets_zu_Modell();
+            Sicher_ausfuehren(form_, [&] { darf = FormCloseQuery(form_); });
+            binder_->Modell_zu_Widgets();
+        }
+        if (!darf) {
+            ereignis->ignore();
+            return;
+        }
         Fuehre_aus(FormClose);
     }
     programminfo_->hide();
     geschwindigkeitsinfo_->hide();
     ereignis->accept();
+}
+
+void Hauptfenster::Von_aussen_beenden() {
+    if (!form_.Geschlossen) {
+        umgebung_.Ohne_Fenster = true;
+        Fuehre_aus(Beenden_von_aussen);
+        umgebung_.Ohne_Fenster = false;
+    }
+    close();
 }
 
 } // namespace pelmark::ui

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QTabWidget;
@@ -29,6 +30,15 @@ class Hauptfenster : public QWidget {
     void Fuehre_aus(void (*schritt)(Mainform&));
 
     QTabWidget* Reiter() const { return reiter_; }
+
+    // Ended from outside (a signal, the end of the session): closes as the
+    // close box does, without a question; unsaved table edits are kept in
+    // the recovery file.
+    void Von_aussen_beenden();
+
+    // Told of every event that reaches the dispatcher (control and kind), so
+    // a test can see which handler a click ran.
+    std::function<void(const std::string&, Ereignis)> Bei_Ausloesen;
 
     // The window's size at start, where every page shows without scrolling.
     static constexpr int Grundbreite = 1042;
@@ -59,6 +69,7 @@ class Hauptfenster : public QWidget {
     std::string Suchen(const std::string& text);
 
     Mainform& form_;
+    Qt_Umgebung& umgebung_;
     QTabWidget* reiter_;
     Binder* binder_;
     Feldkopie* feldkopie_ = nullptr;

@@ -8,10 +8,16 @@
 #include <QPushButton>
 #include <QStorageInfo>
 
+#include <iostream>
+
 namespace pelmark::ui {
 
 void Qt_Umgebung::Zeige_Meldung(Meldungsart art, const std::string& titel,
                                 const std::string& text) {
+    if (Ohne_Fenster) {
+        std::cerr << titel << ": " << text << "\n";
+        return;
+    }
     QMessageBox box(Elternfenster);
     box.setWindowTitle(QString::fromStdString(titel));
     box.setText(QString::fromStdString(text));
@@ -33,6 +39,27 @@ void Qt_Umgebung::Zeige_Meldung(Meldungsart art, const std::string& titel,
     box.addButton(stilfehler ? QStringLiteral("&Schließen") : QStringLiteral("OK"),
                   QMessageBox::AcceptRole);
     box.exec();
+}
+
+Antwort Qt_Umgebung::Frage(Frageart art, const std::string& titel, const std::string& text) {
+    if (Ohne_Fenster) {
+        return Antwort::abbrechen;
+    }
+    QMessageBox box(Elternfenster);
+    box.setWindowTitle(QString::fromStdString(titel));
+    box.setText(QString::fromStdString(text));
+    box.setIcon(QMessageBox::Question);
+    const Antworttexte texte = Knopftexte(art);
+    auto* ja = box.addButton(QString::fromUtf8(texte.Ja), QMessageBox::AcceptRole);
+    auto* nein = box.addButton(QString::fromUtf8(texte.Nein), QMessageBox::DestructiveRole);
+    auto* abbrechen = box.addButton(QString::fromUtf8(texte.Abbrechen), QMessageBox::RejectRole);
+    box.setDefaultButton(ja);
+    box.setEscapeButton(abbrechen);
+    box.exec();
+    if (box.clickedButton() == ja) {
+        return Antwort::ja;
+    }
+    return box.clickedButton() == nein ? Antwort::nein : Antwort::abbrechen;
 }
 
 void Qt_Umgebung::Stil_anwenden(const std::string& name) {

@@ -19,6 +19,11 @@ class Qt_Umgebung : public Umgebung {
     std::optional<std::string> Datei_waehlen(const std::string& filter,
                                              const std::string& startordner) override;
     std::vector<std::string> Laufwerke() override;
+    Antwort Frage(Frageart art, const std::string& titel, const std::string& text) override;
+
+    // While the program is ended from outside nobody reads a box: messages
+    // go to the standard error output instead.
+    bool Ohne_Fenster = false;
 
     // The window that owns message boxes and dialogs.
     QWidget* Elternfenster = nullptr;

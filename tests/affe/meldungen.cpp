@@ -29,6 +29,8 @@ const char* const Muster[] = {
     R"(Das Verzeichniss; [\s\S]+existiert nicht, es wird erzeugt!)",
     R"(Die Eingabe ist nicht zulässig\.)",
     R"(Stil '[\s\S]*' nicht gefunden)",
+    R"(Die Tabelle [\s\S]+ wurde geändert\. Sollen die Änderungen gespeichert werden\?)",
+    R"(Pelmark wurde beendet, bevor die Änderungen an der Tabelle [\s\S]+ gespeichert waren\. Sollen sie wiederhergestellt werden\?)",
 };
 
 } // namespace
