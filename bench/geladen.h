@@ -21,10 +21,6 @@ class Stille_Umgebung : public Umgebung {
         return std::nullopt;
     }
     std::vector<std::string> Laufwerke() override { return {"/"}; }
-    // Nobody to ask: nothing is dropped.
-    Antwort Frage(Frageart, const std::string&, const std::string&) override {
-        return Antwort::abbrechen;
-    }
 };
 
 inline std::unique_ptr<Mainform> Geladenes_Formular(Stille_Umgebung& umgebung) {

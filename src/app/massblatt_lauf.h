@@ -23,10 +23,6 @@ class Stille_Umgebung : public Umgebung {
         return std::nullopt;
     }
     std::vector<std::string> Laufwerke() override { return {"/"}; }
-    // Nobody to ask: nothing is dropped.
-    Antwort Frage(Frageart, const std::string&, const std::string&) override {
-        return Antwort::abbrechen;
-    }
 
     std::vector<std::string> Meldungen;
 };

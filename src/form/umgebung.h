@@ -57,7 +57,10 @@ class Umgebung {
     virtual std::vector<std::string> Laufwerke() = 0;
 
     // Asks a question with the three answers of its kind and waits for one.
-    virtual Antwort Frage(Frageart art, const std::string& titel, const std::string& text) = 0;
+    // A platform that cannot ask cancels, so nothing is dropped.
+    virtual Antwort Frage(Frageart, const std::string& /*titel*/, const std::string& /*text*/) {
+        return Antwort::abbrechen;
+    }
 };
 
 } // namespace pelmark

@@ -15,6 +15,7 @@
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -175,8 +176,19 @@ void Hauptfenster::showEvent(QShowEvent* ereignis) {
     }
 }
 
+// The text of a free-table cell still being typed counts as edited.
+void Hauptfenster::Offene_Zelle_uebernehmen() {
+    auto* gitter = findChild<QTableWidget*>(QStringLiteral("SG_Tabellen"));
+    QWidget* editor = gitter != nullptr ? gitter->indexWidget(gitter->currentIndex()) : nullptr;
+    if (editor != nullptr) {
+        QMetaObject::invokeMethod(gitter, "commitData", Qt::DirectConnection,
+                                  Q_ARG(QWidget*, editor));
+    }
+}
+
 void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
     if (!form_.Geschlossen) {
+        Offene_Zelle_uebernehmen();
         // Unsaved edits of a free table: save, discard or stay.
         bool darf = false;
         {
@@ -198,6 +210,7 @@ void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
 
 void Hauptfenster::Von_aussen_beenden() {
     if (!form_.Geschlossen) {
+        Offene_Zelle_uebernehmen();
         umgebung_.Ohne_Fenster = true;
         Fuehre_aus(Beenden_von_aussen);
         umgebung_.Ohne_Fenster = false;

@@ -52,6 +52,7 @@ class Hauptfenster : public QWidget {
 
   private:
     void Zeige_Infofenster(Infofenster& fenster, bool modal);
+    void Offene_Zelle_uebernehmen();
     Infodialog* Dialog_fuer(Infofenster& fenster);
     void Passe_an_Bildschirm();
     // Pages built when needed (hauptfenster_seiten.cpp).

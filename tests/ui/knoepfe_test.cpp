@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
@@ -195,6 +196,13 @@ class Knoepfe_Test : public QObject {
         new ui::Ende_von_aussen(*lauf.fenster);
         QTRY_VERIFY(lauf.Bereit());
         lauf.Tabelle_bearbeiten();
+        // A cell still being typed into is kept too.
+        auto* gitter = lauf.Widget<QTableWidget>("SG_Tabellen");
+        gitter->setCurrentCell(2, 1);
+        gitter->editItem(gitter->item(2, 1));
+        auto* editor = qobject_cast<QLineEdit*>(gitter->indexWidget(gitter->currentIndex()));
+        QVERIFY(editor != nullptr);
+        editor->setText(QStringLiteral("offen"));
         const fs::path daten = fs::path(programmdir()) / "Daten";
         QVERIFY(!fs::exists(daten / "Style.INI"));
         std::raise(SIGTERM);
@@ -208,6 +216,7 @@ class Knoepfe_Test : public QObject {
         QVERIFY(gerettet.has_value());
         QCOMPARE(gerettet->Pfad, programmdir() + "InfoTabellen/Anzugsmomente.CSV");
         QCOMPARE(gerettet->Gitter.Cell(0, 2), std::string("geändert"));
+        QCOMPARE(gerettet->Gitter.Cell(1, 2), std::string("offen"));
     }
 };
 
