@@ -1,0 +1,38 @@
+#pragma once
+// Random user actions as scenario script lines, for the history-independence
+// property: picks, clicks, typing, Enter, leaving, searches, activations and
+// free-table edits, drawn from one seeded generator so a seed replays a run.
+
+#include "form/mainform.h"
+#include "szenario/geschichte.h"
+
+#include <cstdint>
+#include <random>
+#include <string>
+
+namespace pelmark {
+
+class Zufallsaktionen {
+  public:
+    explicit Zufallsaktionen(std::uint64_t seed) : zufall_(seed) {}
+
+    // The next action for the form as it is now.
+    std::string Naechste(const Mainform& f);
+
+  private:
+    std::string Ziehe(const Mainform& f);
+    int Zahl(int bis); // 0 … bis-1
+    std::string Liste_waehlen(const Mainform& f);
+    std::string Schalter_klicken();
+    std::string Eingabe(const Mainform& f);
+    std::string Tabellenaktion(const Mainform& f);
+    std::string Text();
+
+    std::mt19937_64 zufall_;
+    std::string zuletzt_getippt_;
+};
+
+// Notes in e what the line typed, confirmed or edited.
+void Vermerke(const std::string& zeile, Benutzereingaben& e);
+
+} // namespace pelmark
