@@ -150,8 +150,8 @@ std::vector<std::string> Abschlusszeilen(const Mainform& f, const Benutzereingab
 }
 
 std::vector<std::string> Auf_Endstand_bringen(const Mainform& ziel, const Benutzereingaben& e,
-                                              const Mainform& frisch,
-                                              const Ausfuehren& ausfuehren) {
+                                              const Mainform& frisch, const Ausfuehren& ausfuehren,
+                                              bool mit_dateien) {
     const auto& m = ziel.maske;
     std::vector<std::string> zeilen;
     const std::function<void(std::string)> tu = [&](std::string zeile) {
@@ -174,7 +174,9 @@ std::vector<std::string> Auf_Endstand_bringen(const Mainform& ziel, const Benutz
         tu("waehle SG_Material " + std::to_string(material.Row));
         tu("verlasse SG_Material");
     }
-    Tabelle_setzen(ziel, e, frisch, tu);
+    if (mit_dateien) {
+        Tabelle_setzen(ziel, e, frisch, tu);
+    }
     // An input that shows a value the program wrote (the steam panel's
     // field that became the fixed one) counts with that value.
     const auto eingaben = e.Eingaben(ziel);
@@ -199,10 +201,12 @@ std::vector<std::string> Auf_Endstand_bringen(const Mainform& ziel, const Benutz
     return zeilen;
 }
 
-std::vector<std::string> Wertunterschiede(const Mainform& a, const Mainform& b) {
+std::vector<std::string> Wertunterschiede(const Mainform& a, const Mainform& b, bool mit_dateien) {
+    static const std::set<std::string> dateien = {"SG_Tabellen", "FileListBox1", "CB_Edit",
+                                                  "Image1"};
     std::vector<std::string> unterschiede;
     for (const auto& [name, feld] : a.maske.Felder()) {
-        if (Kein_Wert(name)) {
+        if (Kein_Wert(name) || (!mit_dateien && dateien.count(name) != 0)) {
             continue;
         }
         std::vector<std::string> namen = {name};

@@ -61,15 +61,19 @@ std::vector<std::string> Abschlusszeilen(const Mainform& f, const Benutzereingab
 // inputs of ziel, running each script line through ausfuehren: the standard,
 // the lists, the switches and the material row where frisch differs, the free
 // table with its edits, then every typed input with Enter and leaving.
-// Returns the lines it ran.
+// Returns the lines it ran. Without the files (mit_dateien false: the monkey
+// browses folders and saves tables) the free table and the chosen formula
+// picture are left out, here and in Wertunterschiede.
 std::vector<std::string>
 Auf_Endstand_bringen(const Mainform& ziel, const Benutzereingaben& e, const Mainform& frisch,
-                     const std::function<void(const std::string&)>& ausfuehren);
+                     const std::function<void(const std::string&)>& ausfuehren,
+                     bool mit_dateien = true);
 
 // The value fields where a and b differ, one "NAME: «a» / «b»" line each;
 // empty when they agree. Texts and tooltips of the fields, list entries and
 // selections, grids, captions and pictures count; the style, the folder
 // lists and the information windows do not.
-std::vector<std::string> Wertunterschiede(const Mainform& a, const Mainform& b);
+std::vector<std::string> Wertunterschiede(const Mainform& a, const Mainform& b,
+                                          bool mit_dateien = true);
 
 } // namespace pelmark

@@ -30,11 +30,13 @@ std::unique_ptr<Laeufer> Gestarteter_Laeufer(const std::string& programm, char d
 
 std::vector<std::string> Vergleiche_mit_Frischstart(const Mainform& f, const Benutzereingaben& e,
                                                     const std::string& programm, char dezimal,
-                                                    std::vector<std::string>& frischstart) {
+                                                    std::vector<std::string>& frischstart,
+                                                    bool mit_dateien) {
     auto frisch = Gestarteter_Laeufer(programm, dezimal, Stumm());
     frischstart = Auf_Endstand_bringen(
-        f, e, frisch->Formular(), [&](const std::string& zeile) { frisch->Fuehre_aus(zeile); });
-    return Wertunterschiede(f, frisch->Formular());
+        f, e, frisch->Formular(), [&](const std::string& zeile) { frisch->Fuehre_aus(zeile); },
+        mit_dateien);
+    return Wertunterschiede(f, frisch->Formular(), mit_dateien);
 }
 
 namespace {

@@ -48,6 +48,7 @@ std::vector<std::string> Kuerze(const std::string& programm, char dezimal,
 // typed into it), compared with f; the lines it ran go to frischstart.
 std::vector<std::string> Vergleiche_mit_Frischstart(const Mainform& f, const Benutzereingaben& e,
                                                     const std::string& programm, char dezimal,
-                                                    std::vector<std::string>& frischstart);
+                                                    std::vector<std::string>& frischstart,
+                                                    bool mit_dateien = true);
 
 } // namespace pelmark

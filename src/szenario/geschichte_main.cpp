@@ -3,9 +3,11 @@
 // final selections and inputs, and compares every value field.
 //
 //   pelmark_geschichte [--seed S] [--sekunden T] [--versuche N] [--versuch K] [--laenge L]
+//                      [--weiter]
 //
 // Without --seed a random seed is drawn and printed; --versuch K replays
-// trial K of the seed alone and prints its actions.
+// trial K of the seed alone and prints its actions; --weiter goes on after a
+// failure and counts them (for long runs).
 #include "szenario/geschichte_lauf.h"
 
 #include <chrono>
@@ -29,13 +31,21 @@ struct Optionen {
     long Versuche = -1;
     long Versuch = -1;
     int Laenge = 40;
+    bool Weiter = false; // after a failure go on with the next trial
 };
 
 Optionen Lies_Optionen(int argc, char** argv) {
     Optionen o;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string a = argv[i];
-        const std::string wert = argv[i + 1];
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--weiter") {
+            o.Weiter = true;
+            continue;
+        }
+        if (i + 1 >= argc) {
+            break;
+        }
+        const std::string a = argv[i++];
+        const std::string wert = argv[i];
         if (a == "--seed") {
             o.Seed = std::stoull(wert);
             o.Seed_gegeben = true;
@@ -80,6 +90,7 @@ int main(int argc, char** argv) {
     };
     long versuche = 0;
     long aktionen = 0;
+    long fehlschlaege = 0;
     for (long k = o.Versuch >= 0 ? o.Versuch : 0;; ++k) {
         if (o.Versuch >= 0
                 ? versuche == 1
@@ -100,7 +111,11 @@ int main(int argc, char** argv) {
             std::printf("GESCHICHTE: Versuch %ld: Zeile nicht ausführbar: %s\n"
                         "Wiederholen: %s --seed %llu --versuch %ld --laenge %d\n",
                         k, v.Skriptfehler.c_str(), argv[0], seed, k, o.Laenge);
-            return 2;
+            if (!o.Weiter) {
+                return 2;
+            }
+            ++fehlschlaege;
+            continue;
         }
         if (!v.Unterschiede.empty()) {
             // The shortest sequence that still shows a difference.
@@ -115,10 +130,13 @@ int main(int argc, char** argv) {
             std::printf("GESCHICHTE: Versuch %ld zeigt andere Werte als ein frischer Start\n"
                         "Wiederholen: %s --seed %llu --versuch %ld --laenge %d\n",
                         k, argv[0], seed, k, o.Laenge);
-            return 1;
+            if (!o.Weiter) {
+                return 1;
+            }
+            ++fehlschlaege;
         }
     }
-    std::printf("Geschichte: Seed %llu, %ld Versuche, %ld Aktionen in %.1f s, keine Abweichung\n",
-                seed, versuche, aktionen, vergangen());
-    return 0;
+    std::printf("Geschichte: Seed %llu, %ld Versuche, %ld Aktionen in %.1f s, %ld Abweichungen\n",
+                seed, versuche, aktionen, vergangen(), fehlschlaege);
+    return fehlschlaege == 0 ? 0 : 1;
 }

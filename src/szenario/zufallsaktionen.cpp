@@ -1,5 +1,7 @@
 #include "szenario/zufallsaktionen.h"
 
+#include "store/text.h"
+#include "store/zahlen.h"
 #include "szenario/skriptzeile.h"
 
 #include <array>
@@ -40,13 +42,7 @@ bool Endet_auf_schlechtem_Text(const std::string& zeile) {
         return false;
     }
     const auto blank = zeile.find(' ', 6);
-    const std::string text = blank == std::string::npos ? "" : zeile.substr(blank + 1);
-    for (const char* schlecht : Schlechte_Texte) {
-        if (text == schlecht) {
-            return true;
-        }
-    }
-    return false;
+    return Schlechter_Text(blank == std::string::npos ? "" : zeile.substr(blank + 1));
 }
 
 // LEFT OUT UNTIL MERGED: faults of this round that are being fixed on another
@@ -73,6 +69,18 @@ constexpr Ausschluss Ausschluesse[] = {
      [](const std::string& z) { return z == "suche M64" || z == "suche xyz"; }},
 };
 
+} // namespace
+
+bool Schlechter_Text(const std::string& text) {
+    for (const char* schlecht : Schlechte_Texte) {
+        if (text == schlecht) {
+            return true;
+        }
+    }
+    const auto zahl = Lies_Zahl_streng(Komma_zu_Punkt(text));
+    return !zahl || *zahl < 0 || *zahl > 100000;
+}
+
 bool Ausgeschlossen(const std::string& zeile) {
     for (const Ausschluss& a : Ausschluesse) {
         if (a.Trifft(zeile)) {
@@ -81,6 +89,8 @@ bool Ausgeschlossen(const std::string& zeile) {
     }
     return false;
 }
+
+namespace {
 
 const Liste& Liste_von(const Mainform& f, const char* name) {
     return *std::get<Liste*>(*f.maske.Finde(name));
