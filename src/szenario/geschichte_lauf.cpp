@@ -70,11 +70,12 @@ Geschichtsversuch Lauf(const std::string& programm, char dezimal, int anzahl, Na
 } // namespace
 
 Geschichtsversuch Versuche_Geschichte(const std::string& programm, std::uint64_t seed,
-                                      std::uint64_t versuch, int laenge) {
+                                      std::uint64_t versuch, int laenge,
+                                      const std::string& zulassen) {
     std::seed_seq saat{static_cast<std::uint32_t>(seed), static_cast<std::uint32_t>(seed >> 32),
                        static_cast<std::uint32_t>(versuch)};
     std::mt19937_64 misch(saat);
-    Zufallsaktionen aktionen(misch());
+    Zufallsaktionen aktionen(misch(), zulassen);
     const char dezimal = (misch() & 1) != 0 ? ',' : '.';
     const int anzahl = 1 + static_cast<int>(misch() % static_cast<std::uint64_t>(laenge));
     return Lauf(programm, dezimal, anzahl,

@@ -30,9 +30,11 @@ struct Geschichtsversuch {
     std::string Skriptfehler; // a generated line the runner refused (a fault of the generator)
 };
 
-// Trial number versuch of seed: up to laenge random actions, then the check.
+// Trial number versuch of seed: up to laenge random actions, then the check;
+// zulassen: see Zufallsaktionen.
 Geschichtsversuch Versuche_Geschichte(const std::string& programm, std::uint64_t seed,
-                                      std::uint64_t versuch, int laenge);
+                                      std::uint64_t versuch, int laenge,
+                                      const std::string& zulassen = "");
 
 // Replays the actions (without their Enter presses) on a fresh program and
 // checks them as above.

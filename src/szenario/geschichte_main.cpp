@@ -3,11 +3,13 @@
 // final selections and inputs, and compares every value field.
 //
 //   pelmark_geschichte [--seed S] [--sekunden T] [--versuche N] [--versuch K] [--laenge L]
-//                      [--weiter]
+//                      [--weiter] [--alle-aktionen | --zulassen TEXT]
 //
 // Without --seed a random seed is drawn and printed; --versuch K replays
 // trial K of the seed alone and prints its actions; --weiter goes on after a
-// failure and counts them (for long runs).
+// failure and counts them (for long runs); --alle-aktionen also draws the
+// actions left out while their faults are fixed elsewhere, --zulassen TEXT
+// those of the entries whose description contains TEXT.
 #include "szenario/geschichte_lauf.h"
 
 #include <chrono>
@@ -31,7 +33,8 @@ struct Optionen {
     long Versuche = -1;
     long Versuch = -1;
     int Laenge = 40;
-    bool Weiter = false; // after a failure go on with the next trial
+    bool Weiter = false;  // after a failure go on with the next trial
+    std::string Zulassen; // also the actions left out for these faults fixed elsewhere
 };
 
 Optionen Lies_Optionen(int argc, char** argv) {
@@ -39,6 +42,10 @@ Optionen Lies_Optionen(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::string(argv[i]) == "--weiter") {
             o.Weiter = true;
+            continue;
+        }
+        if (std::string(argv[i]) == "--alle-aktionen") {
+            o.Zulassen = "*";
             continue;
         }
         if (i + 1 >= argc) {
@@ -55,6 +62,8 @@ Optionen Lies_Optionen(int argc, char** argv) {
             o.Versuche = std::stol(wert);
         } else if (a == "--versuch") {
             o.Versuch = std::stol(wert);
+        } else if (a == "--zulassen") {
+            o.Zulassen = wert;
         } else if (a == "--laenge") {
             o.Laenge = std::max(1, std::stoi(wert));
         }
@@ -63,6 +72,14 @@ Optionen Lies_Optionen(int argc, char** argv) {
         o.Seed = std::random_device{}();
     }
     return o;
+}
+
+// The option that replays the same actions.
+std::string Zulassen_text(const Optionen& o) {
+    if (o.Zulassen.empty()) {
+        return "";
+    }
+    return o.Zulassen == "*" ? " --alle-aktionen" : " --zulassen '" + o.Zulassen + "'";
 }
 
 void Drucke(const char* titel, const std::vector<std::string>& zeilen) {
@@ -97,8 +114,8 @@ int main(int argc, char** argv) {
                 : (o.Versuche >= 0 ? versuche >= o.Versuche : vergangen() >= o.Sekunden)) {
             break;
         }
-        const Geschichtsversuch v =
-            Versuche_Geschichte(programm, o.Seed, static_cast<std::uint64_t>(k), o.Laenge);
+        const Geschichtsversuch v = Versuche_Geschichte(
+            programm, o.Seed, static_cast<std::uint64_t>(k), o.Laenge, o.Zulassen);
         ++versuche;
         aktionen += static_cast<long>(v.Aktionen.size());
         aktionen += static_cast<long>(v.Abschluss.size());
@@ -109,8 +126,9 @@ int main(int argc, char** argv) {
         }
         if (!v.Skriptfehler.empty()) {
             std::printf("GESCHICHTE: Versuch %ld: Zeile nicht ausführbar: %s\n"
-                        "Wiederholen: %s --seed %llu --versuch %ld --laenge %d\n",
-                        k, v.Skriptfehler.c_str(), argv[0], seed, k, o.Laenge);
+                        "Wiederholen: %s --seed %llu --versuch %ld --laenge %d%s\n",
+                        k, v.Skriptfehler.c_str(), argv[0], seed, k, o.Laenge,
+                        Zulassen_text(o).c_str());
             if (!o.Weiter) {
                 return 2;
             }
@@ -128,8 +146,8 @@ int main(int argc, char** argv) {
             Drucke("Frischer Start (nach start, timer):", kurz.Frischstart);
             Drucke("Unterschiede (nach den Aktionen / frischer Start):", kurz.Unterschiede);
             std::printf("GESCHICHTE: Versuch %ld zeigt andere Werte als ein frischer Start\n"
-                        "Wiederholen: %s --seed %llu --versuch %ld --laenge %d\n",
-                        k, argv[0], seed, k, o.Laenge);
+                        "Wiederholen: %s --seed %llu --versuch %ld --laenge %d%s\n",
+                        k, argv[0], seed, k, o.Laenge, Zulassen_text(o).c_str());
             if (!o.Weiter) {
                 return 1;
             }

@@ -65,8 +65,6 @@ constexpr Ausschluss Ausschluesse[] = {
          return z.find(" E_Dehnung_Endtemp") != std::string::npos ||
                 z.find(" E_Dehnung_L") != std::string::npos;
      }},
-    {"a failed search changes the selection",
-     [](const std::string& z) { return z == "suche M64" || z == "suche xyz"; }},
 };
 
 } // namespace
@@ -81,9 +79,12 @@ bool Schlechter_Text(const std::string& text) {
     return !zahl || *zahl < 0 || *zahl > 100000;
 }
 
-bool Ausgeschlossen(const std::string& zeile) {
+bool Ausgeschlossen(const std::string& zeile, const std::string& zulassen) {
     for (const Ausschluss& a : Ausschluesse) {
-        if (a.Trifft(zeile)) {
+        const bool zugelassen =
+            zulassen == "*" ||
+            (!zulassen.empty() && std::string(a.Fehler).find(zulassen) != std::string::npos);
+        if (!zugelassen && a.Trifft(zeile)) {
             return true;
         }
     }
@@ -168,10 +169,10 @@ std::string Zufallsaktionen::Tabellenaktion(const Mainform& f) {
 
 std::string Zufallsaktionen::Naechste(const Mainform& f) {
     std::string zeile = Ziehe(f);
-    for (int versuch = 0; versuch < 100 && Ausgeschlossen(zeile); ++versuch) {
+    for (int versuch = 0; versuch < 100 && Ausgeschlossen(zeile, zulassen_); ++versuch) {
         zeile = Ziehe(f);
     }
-    return Ausgeschlossen(zeile) ? "aktivieren" : zeile;
+    return Ausgeschlossen(zeile, zulassen_) ? "aktivieren" : zeile;
 }
 
 std::string Zufallsaktionen::Ziehe(const Mainform& f) {

@@ -14,7 +14,11 @@ namespace pelmark {
 
 class Zufallsaktionen {
   public:
-    explicit Zufallsaktionen(std::uint64_t seed) : zufall_(seed) {}
+    // zulassen: also the actions that the entries of the list of faults
+    // being fixed elsewhere whose text contains it leave out ("" none, "*"
+    // all): to see those faults, or to check their fixes.
+    explicit Zufallsaktionen(std::uint64_t seed, std::string zulassen = "")
+        : zufall_(seed), zulassen_(std::move(zulassen)) {}
 
     // The next action for the form as it is now.
     std::string Naechste(const Mainform& f);
@@ -29,6 +33,7 @@ class Zufallsaktionen {
     std::string Text();
 
     std::mt19937_64 zufall_;
+    std::string zulassen_;
     std::string zuletzt_getippt_;
 };
 
@@ -37,7 +42,7 @@ bool Schlechter_Text(const std::string& text);
 
 // True for an action the generator leaves out for now (the list in
 // zufallsaktionen.cpp names the faults, being fixed elsewhere, behind them).
-bool Ausgeschlossen(const std::string& zeile);
+bool Ausgeschlossen(const std::string& zeile, const std::string& zulassen = "");
 
 // Notes in e what the line typed, confirmed or edited.
 void Vermerke(const std::string& zeile, Benutzereingaben& e);
