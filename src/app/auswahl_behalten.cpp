@@ -1,5 +1,6 @@
 #include "app/auswahl_behalten.h"
 
+#include "app/nennweitenkopplung.h"
 #include "components/profile.h"
 
 #include <array>
@@ -98,11 +99,10 @@ void Profillisten_zurueck(Mainform& f, const Auswahlstand& stand) {
 void Eingaben_zurueck(Mainform& f, const Auswahlstand& stand) {
     auto& m = f.maske;
     Zurueck(m.LB_Temperatur, stand, "LB_Temperatur");
-    // LB_NW belongs to the nominal-size link: it follows LB_AD1, unless the
-    // pipe table gave no sizes at all.
-    const int nennweite = m.LB_AD1.ItemIndex;
-    if (nennweite >= 0) {
-        m.LB_NW.ItemIndex = nennweite < m.LB_NW.Count() ? nennweite : -1;
+    // LB_NW belongs to the nominal-size link: it follows LB_AD1's size,
+    // unless the pipe table gave no sizes at all.
+    if (m.LB_AD1.ItemIndex >= 0) {
+        m.LB_NW.ItemIndex = Gleiche_Groesse(m.LB_AD1, m.LB_NW);
     }
     for (const auto& [name, text] : stand.Eingaben) {
         std::get<Edit*>(*m.Finde(name))->Text = text;

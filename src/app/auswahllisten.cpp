@@ -2,9 +2,11 @@
 
 #include "app/auswahl_behalten.h"
 #include "app/handler.h"
+#include "app/nennweitenkopplung.h"
 #include "calc/anzeigen.h"
 #include "components/aktualisieren.h"
 #include "components/profile.h"
+#include "form/nennweite.h"
 #include "store/text.h"
 #include "store/zahlen.h"
 
@@ -91,8 +93,21 @@ void Fuelle_Isolierlisten(Mainform& f) {
     const Tabelle& iso = f.Speicher.Isolierung;
     Fuelle_aus_Kopfzeile(m.LB_Temperatur, iso, 1, 1);
     Waehle_Eintrag(m.LB_Temperatur, 0);
-    Fuelle_aus_Spalte0(m.LB_NW, iso);
-    Waehle_Eintrag(m.LB_NW, 0);
+    if (m.RB_ANSI_Rohr.Checked) {
+        // The insulation table has DIN rows; under ANSI the list names the
+        // pipe sizes, and the thicknesses come from the equivalent DIN row.
+        const Tabelle& rohre = f.Speicher.ANSI_Rohre;
+        for (int r = 1; r <= rohre.Anzahl_Zeilen() - 2; ++r) {
+            m.LB_NW.Add(Nennweite_mit_Norm(m, rohre.Inhalt(0, r)));
+        }
+    } else {
+        Fuelle_aus_Spalte0(m.LB_NW, iso);
+    }
+    if (m.LB_AD1.ItemIndex >= 0) {
+        m.LB_NW.ItemIndex = Gleiche_Groesse(m.LB_AD1, m.LB_NW);
+    } else {
+        Waehle_Eintrag(m.LB_NW, 0);
+    }
 }
 
 // The grid's fixed top row shows file line 1 (the captions), the rows below

@@ -125,14 +125,25 @@ void E_DampftemperaturChange(Mainform& f) {
     Dampftemperatur_geaendert(f);
 }
 
+// The field that becomes the input keeps its text, and the panel shows what
+// that text gives, as after typing it: a value rounded on the way (3 °C to
+// 0,0075957 bar and back) or a message left in the field no longer stands
+// beside the values of the other input. Before the first lookup ("-") there
+// is nothing to compute.
 void RB_Druck_FixClick(Mainform& f) {
     f.maske.E_Dampftemperatur.ReadOnly = true;
     f.maske.E_Dampfdruck.ReadOnly = false;
+    if (f.maske.E_Dampfdruck.Text != "-") {
+        Dampfdruck_geaendert(f);
+    }
 }
 
 void RB_Temperatur_FixClick(Mainform& f) {
     f.maske.E_Dampfdruck.ReadOnly = true;
     f.maske.E_Dampftemperatur.ReadOnly = false;
+    if (f.maske.E_Dampftemperatur.Text != "-") {
+        Dampftemperatur_geaendert(f);
+    }
 }
 
 void LB_MassartClick(Mainform& f) {

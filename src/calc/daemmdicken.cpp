@@ -47,6 +47,10 @@ void Daemmdicken_zeigen(Mainform& f) {
         if (zeile < 0) {
             feld->Text = "-";
             feld->Quelle = Herkunft{{}, {}, "keine DIN-Nennweite entspricht dieser NPS", 0};
+        } else if (zeile == 0) {
+            // LB_NW follows the pipe's size; the insulation table lacks it.
+            feld->Text = "-";
+            feld->Quelle = Herkunft{{}, {}, "die Dämmtabelle hat diese Nennweite nicht", 0};
         } else {
             Zelle_zeigen(*feld, s, *tabelle, spalte, zeile);
         }

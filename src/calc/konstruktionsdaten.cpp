@@ -3,6 +3,7 @@
 #include "calc/gewichte.h"
 #include "calc/lasten_herkunft.h"
 #include "calc/stuetzweite.h"
+#include "form/nennweite.h"
 
 #include "store/zahlen.h"
 
@@ -94,14 +95,14 @@ void Stuetzweiten_zeigen(Mainform& f, double D, double s, const Lasten& l) {
 
 std::string Leitungszeile(const Mainform& f) {
     const auto& m = f.maske;
-    return "Leitung: " + m.LB_AD1.Auswahltext() + " · " + m.E_DA1.Text + " × " + m.E_WD1.Text +
+    return "Leitung: " + Gewaehlte_Nennweite(m) + " · " + m.E_DA1.Text + " × " + m.E_WD1.Text +
            " · " + f.Materialname;
 }
 
 void Anzeige_Konstruktionsdaten(Mainform& f) {
     auto& m = f.maske;
     Abstand_und_Isolierung_zeigen(f);
-    m.E_NW.Text = m.LB_AD1.Auswahltext();
+    m.E_NW.Text = Gewaehlte_Nennweite(m);
     m.E_Wd.Text = m.E_WD1.Text;
     m.L_Leitung_Konstruktion.Caption = Leitungszeile(f);
     m.E_Wd.Quelle = m.E_WD1.Quelle;

@@ -75,6 +75,17 @@ std::optional<int> DN_zu_NPS(std::string_view nps) {
     return std::nullopt;
 }
 
+std::optional<int> DN_von_Eintrag(std::string_view eintrag) {
+    if (eintrag.rfind("DN ", 0) == 0) {
+        const auto dn = Lies_Ganzzahl(eintrag.substr(3));
+        return dn && *dn > 0 ? std::optional<int>(static_cast<int>(*dn)) : std::nullopt;
+    }
+    if (eintrag.rfind("NPS ", 0) == 0) {
+        eintrag.remove_prefix(4);
+    }
+    return DN_zu_NPS(eintrag);
+}
+
 int Zeile_mit_DN(const Tabelle& tabelle, int dn) {
     const std::string name = "DN " + std::to_string(dn);
     for (int r = 1; r < tabelle.Inhalt.Zeilen(); ++r) {

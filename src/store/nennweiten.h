@@ -14,6 +14,10 @@ namespace pelmark {
 // The DN of an NPS written as the ANSI tables write it ("1/2", "1 1/4", "24").
 std::optional<int> DN_zu_NPS(std::string_view nps);
 
+// The DN a list entry stands for: "DN 100" is 100, an NPS ("4" or "NPS 4")
+// its DIN equivalent; nothing for any other text.
+std::optional<int> DN_von_Eintrag(std::string_view eintrag);
+
 // The row whose first cell is "DN n", or -1.
 int Zeile_mit_DN(const Tabelle& tabelle, int dn);
 

@@ -73,6 +73,13 @@ int Laeufer::Lauf() {
     return fehler_ == 0 ? 0 : 1;
 }
 
+void Laeufer::Fuehre_aus(const std::string& zeile) {
+    ++zeilennr_;
+    if (auto z = Zerlege_Skriptzeile(zeile)) {
+        Zeile(*z);
+    }
+}
+
 void Laeufer::Zeile(const Skriptzeile& z) {
     const std::string& v = z.Verb;
     if (v == "programm" || v == "dezimal" || v == "start" || v == "aktivieren" || v == "timer" ||

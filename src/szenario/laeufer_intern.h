@@ -24,6 +24,11 @@ class Laeufer {
 
     int Lauf();
 
+    // One script line, as if read from a script; a line the runner cannot
+    // understand throws Skriptfehler. The property tests drive the runner so.
+    void Fuehre_aus(const std::string& zeile);
+    Mainform& Formular() { return Form(); }
+
   private:
     void Zeile(const Skriptzeile& z);
     void Programm_verb(const Skriptzeile& z);

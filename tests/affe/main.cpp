@@ -4,8 +4,12 @@
 // whose text is not one of the program's own messages, and (in the sanitizer
 // build) on every sanitizer report.
 //
+// At random points it also checks that the window shows what a fresh start
+// with the same selections and inputs shows (--ohne-geschichte: not).
+//
 //   pelmark_affe [--seed S] [--sekunden T] [--aktionen N] [--grenze-ms M] [--daten DIR] [-v]
 #include "affe/affe.h"
+#include "affe/geschichte_pruefung.h"
 #include "affe/meldungen.h"
 #include "affe/waechter.h"
 #include "app/lebenszyklus.h"
@@ -40,6 +44,7 @@ struct Optionen {
     long Grenze_ms = 1000;
     std::string Daten = PELMARK_QUELLE;
     bool Laut = false;
+    bool Geschichte = true;
 };
 
 Optionen Lies_Optionen(int argc, char** argv) {
@@ -63,6 +68,8 @@ Optionen Lies_Optionen(int argc, char** argv) {
         } else if (a == "--daten") {
             o.Daten = wert;
             ++i;
+        } else if (a == "--ohne-geschichte") {
+            o.Geschichte = false;
         } else if (a == "-v") {
             o.Laut = true;
         }
@@ -185,6 +192,11 @@ int main(int argc, char** argv) {
 
     sitzung = std::make_unique<Sitzung>(programmdir, dezimal);
     ++starts;
+    // The checks draw from a generator of their own, so the monkey's
+    // actions stay those of the seed.
+    affe::Geschichtspruefung geschichte(programmdir, dezimal);
+    std::mt19937_64 pruefzufall(o.Seed ^ 0x9e3779b97f4a7c15ULL);
+    long pruefungen = 0;
     QElapsedTimer uhr;
     uhr.start();
     while ((o.Aktionen < 0 || nummer < o.Aktionen) &&
@@ -205,12 +217,33 @@ int main(int argc, char** argv) {
                          nummer, was.c_str(), fremd.c_str(), wiederholung.c_str(), nummer);
             return 1;
         }
+        geschichte.Nach_Aktion(was);
+        if (o.Geschichte && pruefzufall() % 40 == 0 && !sitzung->form->Geschlossen &&
+            geschichte.Pruefbar(*sitzung->form)) {
+            waechter.Pause(true);
+            const auto unterschiede = geschichte.Pruefe(*sitzung->fenster, *sitzung->form);
+            QApplication::processEvents();
+            waechter.Pause(false);
+            ++pruefungen;
+            if (!unterschiede.empty()) {
+                std::fprintf(
+                    stderr, "AFFE GESCHICHTE bei Aktion %ld: andere Werte als ein frischer Start\n",
+                    nummer);
+                for (const std::string& zeile : unterschiede) {
+                    std::fprintf(stderr, "  %s\n", zeile.substr(0, 400).c_str());
+                }
+                std::fprintf(stderr, "Wiederholen: %s --aktionen %ld\n", wiederholung.c_str(),
+                             nummer);
+                return 1;
+            }
+        }
         if (sitzung->form->Geschlossen) {
             // "ENDE": the user starts the program again on the same folder.
             waechter.Pause(true);
             sitzung.reset();
             sitzung = std::make_unique<Sitzung>(programmdir, dezimal);
             ++starts;
+            geschichte.Neustart();
         }
     }
     waechter.Pause(true);
@@ -218,6 +251,7 @@ int main(int argc, char** argv) {
                 static_cast<unsigned long long>(o.Seed), nummer, meldungen, starts,
                 static_cast<double>(uhr.elapsed()) / 1000.0);
     std::printf("Affe: längste Aktion %s\n", waechter.Spitze().c_str());
+    std::printf("Affe: %ld Vergleiche mit einem frischen Start\n", pruefungen);
     std::printf("Affe: %lld Widgets, %lld Fenster\n",
                 static_cast<long long>(QApplication::allWidgets().size()),
                 static_cast<long long>(QApplication::topLevelWidgets().size()));
