@@ -7,6 +7,7 @@
 #include "app/auswahllisten.h"
 #include "app/handler.h"
 #include "calc/anzeigen.h"
+#include "calc/rohrbau.h"
 #include "components/aktualisieren.h"
 
 #include <initializer_list>
@@ -27,6 +28,7 @@ void Drei_Anzeigen(Mainform& f) {
     Aktualisieren_Anzeige(f);
     Anzeige_Konstruktionsdaten(f);
     Anzeige_Rohrdehnung(f);
+    Anzeige_Rohrbau(f);
 }
 
 } // namespace
@@ -88,6 +90,7 @@ void LB_WD_ReiheClick(Mainform& f) {
 
 void LB_RadiusClick(Mainform& f) {
     Aktualisieren_Anzeige(f);
+    Anzeige_Rohrbau(f);
 }
 
 void RB_DIN_RohrClick(Mainform& f) {
