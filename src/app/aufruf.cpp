@@ -24,12 +24,16 @@ constexpr const char* Gebrauch =
     "  --massblatt AUSWAHL --csv DATEI | --pdf DATEI\n"
     "               das Maßblatt der Auswahl (z. B. \"DN 100 PN 16\", \"IPE 200\")\n"
     "               als Tabelle und/oder PDF schreiben, ohne Fenster\n"
+    "  --etage GRÖSSE --versatz H --winkel α | --laenge LAUF\n"
+    "          [--seitenversatz S] [--spalt SPALT] --csv DATEI|- | --pdf DATEI\n"
+    "               das Zuschnittblatt einer Etage (z. B. \"DN 100\") schreiben;\n"
+    "               \"-\" schreibt die Tabelle auf die Standardausgabe\n"
     "\n"
     "Ohne Option startet Pelmark auf der ersten Seite. Welcher Programmordner\n"
     "gilt, zeigt \"Programminfo\" auf der Seite \"Optionen\".\n";
 
 Aufruf Falsch(const std::string& grund) {
-    return {Aufrufart::falsch, 0, "pelmark: " + grund + "\n\n" + Gebrauch, 2, {}, {}, {}};
+    return {Aufrufart::falsch, 0, "pelmark: " + grund + "\n\n" + Gebrauch, 2, {}, {}, {}, {}};
 }
 
 // 1 to 10, or 0 when the text is not such a number.
@@ -78,12 +82,12 @@ Aufruf Aufruf_lesen(const std::vector<std::string>& argumente) {
     for (size_t i = 0; i < argumente.size(); ++i) {
         const std::string& argument = argumente[i];
         if (argument == "--help" || argument == "-h") {
-            return {Aufrufart::hilfe, 0, Gebrauch, 0, {}, {}, {}};
+            return {Aufrufart::hilfe, 0, Gebrauch, 0, {}, {}, {}, {}};
         }
         if (argument == "--version") {
-            return {Aufrufart::version, 0, Versionstext() + "\n", 0, {}, {}, {}};
+            return {Aufrufart::version, 0, Versionstext() + "\n", 0, {}, {}, {}, {}};
         }
-        if (Blattangabe(argumente, i, aufruf)) {
+        if (Blattangabe(argumente, i, aufruf) || Etagenangabe(argumente, i, aufruf.Etage)) {
             continue;
         }
         std::string wert;
@@ -102,6 +106,13 @@ Aufruf Aufruf_lesen(const std::vector<std::string>& argumente) {
         }
     }
     const bool ziel = !aufruf.Csv.empty() || !aufruf.Pdf.empty();
+    if (aufruf.Etage != Etagenaufruf{}) {
+        const std::string fehler = aufruf.Auswahl.empty()
+                                       ? Etagenfehler(aufruf.Etage, ziel)
+                                       : "--massblatt und --etage schließen einander aus";
+        aufruf.Art = fehler.empty() ? Aufrufart::etage : aufruf.Art;
+        return fehler.empty() ? aufruf : Falsch(fehler);
+    }
     if (aufruf.Auswahl.empty() != !ziel) {
         return Falsch(ziel ? "--csv und --pdf gehören zu --massblatt"
                            : "--massblatt braucht eine Auswahl und --csv oder --pdf");
