@@ -12,13 +12,13 @@ namespace pelmark {
 
 namespace {
 
-constexpr int Seitenzahl = 10;
+constexpr int Seitenzahl = 11;
 
 constexpr const char* Gebrauch =
     "Aufruf: pelmark [OPTION]\n"
     "Pelmark - Tabellen für den Rohrbauer.\n"
     "\n"
-    "  --seite N    mit der Seite N (1 bis 10) beginnen\n"
+    "  --seite N    mit der Seite N (1 bis 11) beginnen\n"
     "  -h, --help   diese Hilfe zeigen und beenden\n"
     "  --version    die Version zeigen und beenden\n"
     "  --massblatt AUSWAHL --csv DATEI | --pdf DATEI\n"
@@ -96,13 +96,13 @@ Aufruf Aufruf_lesen(const std::vector<std::string>& argumente) {
         } else if (argument.rfind("--seite=", 0) == 0) {
             wert = argument.substr(8);
         } else if (argument == "--seite") {
-            return Falsch("--seite braucht eine Seitennummer von 1 bis 10");
+            return Falsch("--seite braucht eine Seitennummer von 1 bis 11");
         } else {
             return Falsch("unbekannte Angabe \"" + argument + "\"");
         }
         aufruf.Seite = Seitennummer(wert);
         if (aufruf.Seite == 0) {
-            return Falsch("\"" + wert + "\" ist keine Seitennummer von 1 bis 10");
+            return Falsch("\"" + wert + "\" ist keine Seitennummer von 1 bis 11");
         }
     }
     const bool ziel = !aufruf.Csv.empty() || !aufruf.Pdf.empty();
