@@ -37,6 +37,11 @@ std::string Linie(int x1, int y1, int x2, int y2, const char* art) {
            std::to_string(x2) + "\" y2=\"" + std::to_string(y2) + "\" class=\"" + art + "\"/>\n";
 }
 
+// "name = value", or the name alone while there is no value to write.
+std::string Mit_Wert(const std::string& name, const std::string& wert, const char* zwischen) {
+    return wert.empty() ? name : name + zwischen + wert;
+}
+
 } // namespace
 
 std::string Etagenskizze_svg(const Skizzentexte& t) {
@@ -59,15 +64,15 @@ std::string Etagenskizze_svg(const Skizzentexte& t) {
     // Offset on the right, run below, travel along the pipe.
     s += Linie(270, 60, 310, 60, "hilf") + Linie(130, 200, 310, 200, "hilf");
     s += Linie(300, 60, 300, 200, "mass");
-    s += Text(306, 134, "H = " + t.Versatz, "start");
+    s += Text(306, 134, Mit_Wert("H", t.Versatz, " = "), "start");
     s += Linie(130, 200, 130, 240, "hilf") + Linie(270, 60, 270, 240, "hilf");
     s += Linie(130, 232, 270, 232, "mass");
-    s += Text(200, 250, "Lauf " + t.Lauf);
-    s += Text(175, 120, "Schräglänge " + t.Schraeglaenge, "end");
-    s += Text(225, 150, "Zuschnitt " + t.Zuschnitt, "start");
-    s += Text(70, 190, "α = " + t.Winkel);
-    s += Text(130, 222, "L(α) " + t.Abzug, "end");
-    s += Text(270, 45, "L(α) " + t.Abzug);
+    s += Text(200, 250, Mit_Wert("Lauf", t.Lauf, " "));
+    s += Text(175, 120, Mit_Wert("Schräglänge", t.Schraeglaenge, " "), "end");
+    s += Text(225, 150, Mit_Wert("Zuschnitt", t.Zuschnitt, " "), "start");
+    s += Text(70, 190, Mit_Wert("α", t.Winkel, " = "));
+    s += Text(130, 222, Mit_Wert("L(α)", t.Abzug, " "), "end");
+    s += Text(270, 45, Mit_Wert("L(α)", t.Abzug, " "));
     return s + "</svg>\n";
 }
 

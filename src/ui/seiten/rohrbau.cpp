@@ -89,7 +89,7 @@ QGroupBox* Bogen_kuerzen(QWidget* eltern) {
 
 // The sketch with the names of the lengths; the cut sheet writes the values.
 QLabel* Etagenbild(QWidget* eltern) {
-    const Skizzentexte texte{"Versatz", "", "", "α", "", ""};
+    const Skizzentexte texte{};
     QSvgRenderer zeichner(QByteArray::fromStdString(Etagenskizze_svg(texte)));
     const QSize groesse(400, 260);
     QPixmap pixmap(groesse * 2);
