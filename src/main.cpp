@@ -11,6 +11,7 @@
 #include "ui/massblatt_pdf.h"
 #include "ui/qt_umgebung.h"
 #include "ui/sprache.h"
+#include "ui/zuschnitt_aufruf.h"
 
 #include <QApplication>
 #include <QDate>
@@ -62,6 +63,9 @@ int main(int argc, char** argv) {
     const pelmark::Aufruf aufruf = pelmark::Aufruf_lesen({argv + std::min(argc, 1), argv + argc});
     if (aufruf.Art == pelmark::Aufrufart::massblatt) {
         return Massblatt_schreiben(argc, argv, aufruf);
+    }
+    if (aufruf.Art == pelmark::Aufrufart::etage) {
+        return pelmark::ui::Zuschnitt_schreiben(argc, argv, aufruf);
     }
     if (aufruf.Art != pelmark::Aufrufart::starten) {
         (aufruf.Status == 0 ? std::cout : std::cerr) << aufruf.Ausgabe;

@@ -12,24 +12,28 @@ namespace pelmark {
 
 namespace {
 
-constexpr int Seitenzahl = 10;
+constexpr int Seitenzahl = 11;
 
 constexpr const char* Gebrauch =
     "Aufruf: pelmark [OPTION]\n"
     "Pelmark - Tabellen für den Rohrbauer.\n"
     "\n"
-    "  --seite N    mit der Seite N (1 bis 10) beginnen\n"
+    "  --seite N    mit der Seite N (1 bis 11) beginnen\n"
     "  -h, --help   diese Hilfe zeigen und beenden\n"
     "  --version    die Version zeigen und beenden\n"
     "  --massblatt AUSWAHL --csv DATEI | --pdf DATEI\n"
     "               das Maßblatt der Auswahl (z. B. \"DN 100 PN 16\", \"IPE 200\")\n"
     "               als Tabelle und/oder PDF schreiben, ohne Fenster\n"
+    "  --etage GRÖSSE --versatz H --winkel α | --laenge LAUF\n"
+    "          [--seitenversatz S] [--spalt SPALT] --csv DATEI|- | --pdf DATEI\n"
+    "               das Zuschnittblatt einer Etage (z. B. \"DN 100\") schreiben;\n"
+    "               \"-\" schreibt die Tabelle auf die Standardausgabe\n"
     "\n"
     "Ohne Option startet Pelmark auf der ersten Seite. Welcher Programmordner\n"
     "gilt, zeigt \"Programminfo\" auf der Seite \"Optionen\".\n";
 
 Aufruf Falsch(const std::string& grund) {
-    return {Aufrufart::falsch, 0, "pelmark: " + grund + "\n\n" + Gebrauch, 2, {}, {}, {}};
+    return {Aufrufart::falsch, 0, "pelmark: " + grund + "\n\n" + Gebrauch, 2, {}, {}, {}, {}};
 }
 
 // 1 to 10, or 0 when the text is not such a number.
@@ -78,12 +82,12 @@ Aufruf Aufruf_lesen(const std::vector<std::string>& argumente) {
     for (size_t i = 0; i < argumente.size(); ++i) {
         const std::string& argument = argumente[i];
         if (argument == "--help" || argument == "-h") {
-            return {Aufrufart::hilfe, 0, Gebrauch, 0, {}, {}, {}};
+            return {Aufrufart::hilfe, 0, Gebrauch, 0, {}, {}, {}, {}};
         }
         if (argument == "--version") {
-            return {Aufrufart::version, 0, Versionstext() + "\n", 0, {}, {}, {}};
+            return {Aufrufart::version, 0, Versionstext() + "\n", 0, {}, {}, {}, {}};
         }
-        if (Blattangabe(argumente, i, aufruf)) {
+        if (Blattangabe(argumente, i, aufruf) || Etagenangabe(argumente, i, aufruf.Etage)) {
             continue;
         }
         std::string wert;
@@ -92,16 +96,23 @@ Aufruf Aufruf_lesen(const std::vector<std::string>& argumente) {
         } else if (argument.rfind("--seite=", 0) == 0) {
             wert = argument.substr(8);
         } else if (argument == "--seite") {
-            return Falsch("--seite braucht eine Seitennummer von 1 bis 10");
+            return Falsch("--seite braucht eine Seitennummer von 1 bis 11");
         } else {
             return Falsch("unbekannte Angabe \"" + argument + "\"");
         }
         aufruf.Seite = Seitennummer(wert);
         if (aufruf.Seite == 0) {
-            return Falsch("\"" + wert + "\" ist keine Seitennummer von 1 bis 10");
+            return Falsch("\"" + wert + "\" ist keine Seitennummer von 1 bis 11");
         }
     }
     const bool ziel = !aufruf.Csv.empty() || !aufruf.Pdf.empty();
+    if (aufruf.Etage != Etagenaufruf{}) {
+        const std::string fehler = aufruf.Auswahl.empty()
+                                       ? Etagenfehler(aufruf.Etage, ziel)
+                                       : "--massblatt und --etage schließen einander aus";
+        aufruf.Art = fehler.empty() ? Aufrufart::etage : aufruf.Art;
+        return fehler.empty() ? aufruf : Falsch(fehler);
+    }
     if (aufruf.Auswahl.empty() != !ziel) {
         return Falsch(ziel ? "--csv und --pdf gehören zu --massblatt"
                            : "--massblatt braucht eine Auswahl und --csv oder --pdf");

@@ -4,12 +4,14 @@
 // dimension sheet without a window, anything else is refused
 // with the usage and status 2. No option starts the program as always.
 
+#include "app/aufruf_etage.h"
+
 #include <string>
 #include <vector>
 
 namespace pelmark {
 
-enum class Aufrufart { starten, hilfe, version, falsch, massblatt };
+enum class Aufrufart { starten, hilfe, version, falsch, massblatt, etage };
 
 struct Aufruf {
     Aufrufart Art = Aufrufart::starten;
@@ -21,6 +23,8 @@ struct Aufruf {
     std::string Auswahl;
     std::string Csv;
     std::string Pdf;
+    // "--etage TEXT …" with "--csv" and/or "--pdf": the cut sheet of an offset.
+    Etagenaufruf Etage;
 };
 
 // The arguments after the program name.

@@ -4,6 +4,7 @@
 #include "app/handler.h"
 #include "app/nennweitenkopplung.h"
 #include "calc/anzeigen.h"
+#include "calc/rohrbau.h"
 #include "components/aktualisieren.h"
 #include "components/profile.h"
 #include "form/nennweite.h"
@@ -164,6 +165,7 @@ void Init_Anzeige(Mainform& f, const Auswahlstand* behalten) {
     Anzeige_Profilwerte(f);
     Anzeige_Konstruktionsdaten(f);
     Anzeige_Rohrdehnung(f);
+    Anzeige_Rohrbau(f);
 }
 
 } // namespace pelmark

@@ -2,6 +2,7 @@
 
 #include "app/handler.h"
 #include "app/lebenszyklus.h"
+#include "app/rohrbau_handler.h"
 
 #include <array>
 
@@ -97,6 +98,16 @@ const Ereigniseintrag tabelle[] = {
     {"BitBtn9", E::Klick, "FormClose", OHNE_TASTE(FormClose)},
     {"BitBtn4", E::Klick, "FormClose", OHNE_TASTE(FormClose)},
     {"BitBtn5", E::Klick, "FormClose", OHNE_TASTE(FormClose)},
+    // The page "Rohrbau".
+    {"E_Etage_Versatz", E::Aenderung, "E_Etage_VersatzChange", OHNE_TASTE(E_Etage_VersatzChange)},
+    {"E_Etage_Seitenversatz", E::Aenderung, "E_Etage_SeitenversatzChange",
+     OHNE_TASTE(E_Etage_SeitenversatzChange)},
+    {"E_Etage_Winkel", E::Aenderung, "E_Etage_WinkelChange", OHNE_TASTE(E_Etage_WinkelChange)},
+    {"E_Etage_Laenge", E::Aenderung, "E_Etage_LaengeChange", OHNE_TASTE(E_Etage_LaengeChange)},
+    {"E_Etage_Spalt", E::Aenderung, "E_Etage_SpaltChange", OHNE_TASTE(E_Etage_SpaltChange)},
+    {"E_Bogen_Winkel", E::Aenderung, "E_Bogen_WinkelChange", OHNE_TASTE(E_Bogen_WinkelChange)},
+    {"RB_Etage_Winkel", E::Klick, "RB_Etage_WinkelClick", OHNE_TASTE(RB_Etage_WinkelClick)},
+    {"RB_Etage_Laenge", E::Klick, "RB_Etage_LaengeClick", OHNE_TASTE(RB_Etage_LaengeClick)},
 };
 
 #undef OHNE_TASTE

@@ -9,6 +9,7 @@
 #include "app/handler.h"
 #include "app/nennweitenkopplung.h"
 #include "calc/anzeigen.h"
+#include "calc/rohrbau.h"
 #include "components/aktualisieren.h"
 
 #include <initializer_list>
@@ -35,6 +36,7 @@ void Drei_Anzeigen(Mainform& f) {
     Aktualisieren_Anzeige(f);
     Anzeige_Konstruktionsdaten(f);
     Anzeige_Rohrdehnung(f);
+    Anzeige_Rohrbau(f);
 }
 
 } // namespace
@@ -102,6 +104,7 @@ void LB_WD_ReiheClick(Mainform& f) {
 
 void LB_RadiusClick(Mainform& f) {
     Aktualisieren_Anzeige(f);
+    Anzeige_Rohrbau(f);
 }
 
 namespace {

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cctype>
 #include <regex>
+#include <utility>
 
 namespace pelmark {
 
@@ -42,7 +43,7 @@ std::string Mit_Komma(std::string zahl) {
     return zahl;
 }
 
-enum class Art { DN, PN, NPS, Klasse, Profil, Winkel, Schraube, Dampf, Temperatur };
+enum class Art { DN, PN, NPS, Klasse, Profil, Winkel, Schraube, Dampf, Temperatur, Etage };
 
 struct Muster {
     Art Was;
@@ -67,6 +68,7 @@ const std::vector<Muster>& Alle_Muster() {
                         "(?:\\s*(?:x|\\*|\xC3\x97)\\s*(\\d+(?:[.,]\\d+)?))?")},
         {Art::Profil, r("(ipe|hea|heb|hem|upn|inp|u|i|t)\\s*(\\d+)(?![0-9a-z])")},
         {Art::Schraube, r("m\\s*(\\d+)(?![0-9a-z])")},
+        {Art::Etage, r("(?:raum)?etage(?![a-z])")},
     };
     return muster;
 }
@@ -122,6 +124,8 @@ bool Uebernimm(Suchziel& z, Art was, const std::smatch& m) {
     case Art::Temperatur:
         return Setze(z.Temperatur, m.str(1) + " \xC2\xB0"
                                               "C");
+    case Art::Etage:
+        return !std::exchange(z.Etage, true);
     }
     return false;
 }

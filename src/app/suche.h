@@ -23,6 +23,7 @@ struct Suchziel {
     std::string Schraube;   // bolt diameter in mm ("20")
     std::string Dampfdruck; // steam pressure in bar as typed ("10", "2,5")
     std::string Temperatur; // entry of LB_Temperatur ("150 °C")
+    bool Etage = false;     // "Etage": the page "Rohrbau"
 };
 
 // The reading of an input, or the reason it cannot be read.

@@ -160,6 +160,9 @@ void Dampf_setzen(Mainform& f, const std::string& druck) {
 }
 
 std::string Zielseite(const Suchziel& z) {
+    if (z.Etage) {
+        return "TS_Rohrbau";
+    }
     if (!z.Nennweite.empty() || !z.Druckstufe.empty() || !z.Schraube.empty()) {
         return "TS_Rohrteile";
     }
@@ -225,6 +228,7 @@ std::vector<std::string> Suchvorschlaege(const Mainform& f, std::string_view pra
     for (int c = 1; c <= s.Isolierung.Spaltenanz - 1; ++c) {
         alle.push_back(s.Isolierung.Inhalt(c, 0));
     }
+    alle.push_back("Etage");
     const std::string k = Schluessel(praefix);
     std::vector<std::string> treffer;
     for (const auto& text : alle) {

@@ -44,6 +44,9 @@ struct Seite_Formeln {
 struct Seite_Massumwandlung {
     PELMARK_SEITE_MASSUMWANDLUNG(PELMARK_DEKLARATION)
 };
+struct Seite_Rohrbau {
+    PELMARK_SEITE_ROHRBAU(PELMARK_DEKLARATION)
+};
 struct Reiterseiten {
     PELMARK_REITERSEITEN(PELMARK_DEKLARATION)
 };
@@ -56,12 +59,13 @@ struct Tafeln_und_Dialoge {
 using Feldzeiger = std::variant<Edit*, Liste*, Schalter*, Beschriftung*, Textblock*, Gitter*, Bild*,
                                 Knopf*, Infofenster*, Ordnerliste*, Dateidialog*>;
 
-// The ten tab pages in tab order: caption and page name.
+// The tab pages in tab order: caption and page name; the page "Rohrbau"
+// follows the ten.
 struct Seitenbeschreibung {
     const char* Caption;
     const char* Name;
 };
-inline constexpr Seitenbeschreibung Seiten[10] = {
+inline constexpr Seitenbeschreibung Seiten[11] = {
     {"Maße Rohrteile", "TS_Rohrteile"},
     {"Maße Armaturen", "TS_Armaturen"},
     {"Maße Lager", "TS_Lager"},
@@ -72,6 +76,7 @@ inline constexpr Seitenbeschreibung Seiten[10] = {
     {"Tabellen", "TS_Tabellen"},
     {"Formeln", "TS_Graphiken"},
     {"Massumwandlung", "TS_Massumwandlung"},
+    {"Rohrbau", "TS_Rohrbau"},
 };
 
 struct Maske : Seite_Rohrteile,
@@ -84,6 +89,7 @@ struct Maske : Seite_Rohrteile,
                Seite_Tabellen,
                Seite_Formeln,
                Seite_Massumwandlung,
+               Seite_Rohrbau,
                Reiterseiten,
                Tafeln_und_Dialoge {
     Maske();

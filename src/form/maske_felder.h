@@ -261,6 +261,38 @@
     F(Beschriftung, L_Ziel, Beschriftung::Name())                                                  \
     F(Knopf, BitBtn5, Knopf{})
 
+// The page "Rohrbau": offsets, rolling offsets and elbows cut to angle for
+// the pipe and elbow chosen on the first page. Its tab and panels are named
+// controls of the page too.
+#define PELMARK_SEITE_ROHRBAU(F)                                                                   \
+    F(Beschriftung, TS_Rohrbau, Beschriftung::Text("Rohrbau"))                                     \
+    F(Beschriftung, P_Etage, Beschriftung::Text("Etage"))                                          \
+    F(Beschriftung, P_Raumetage, Beschriftung::Text("Raumetage"))                                  \
+    F(Beschriftung, P_Bogen_kuerzen, Beschriftung::Text("Bogen kürzen"))                           \
+    F(Beschriftung, L_Rohrbau_Auswahl, Beschriftung::Name())                                       \
+    F(Edit, E_Etage_Versatz, Edit::Eingabe("500"))                                                 \
+    F(Schalter, RB_Etage_Winkel, Schalter{true, true, "Etage"})                                    \
+    F(Schalter, RB_Etage_Laenge, Schalter{false, true, "Etage"})                                   \
+    F(Edit, E_Etage_Winkel, Edit::Eingabe("45"))                                                   \
+    F(Edit, E_Etage_Laenge, Edit::Eingabe("1000"))                                                 \
+    F(Edit, E_Etage_Spalt, Edit::Eingabe("0"))                                                     \
+    F(Edit, E_Etage_Alpha, Edit::Ausgabe())                                                        \
+    F(Edit, E_Etage_Schraeg, Edit::Ausgabe())                                                      \
+    F(Edit, E_Etage_Lauf, Edit::Ausgabe())                                                         \
+    F(Edit, E_Etage_Abzug, Edit::Ausgabe())                                                        \
+    F(Edit, E_Etage_Zuschnitt, Edit::Ausgabe())                                                    \
+    F(Edit, E_Etage_Kleinster, Edit::Ausgabe())                                                    \
+    F(Edit, E_Etage_Seitenversatz, Edit::Eingabe("0"))                                             \
+    F(Edit, E_Etage_Wahrer_Versatz, Edit::Ausgabe())                                               \
+    F(Edit, E_Etage_Drehwinkel, Edit::Ausgabe())                                                   \
+    F(Edit, E_Bogen_Winkel, Edit::Eingabe(""))                                                     \
+    F(Edit, E_Bogen_Alpha, Edit::Ausgabe())                                                        \
+    F(Edit, E_Bogen_Ruecken, Edit::Ausgabe())                                                      \
+    F(Edit, E_Bogen_Kehle, Edit::Ausgabe())                                                        \
+    F(Edit, E_Bogen_Mitte, Edit::Ausgabe())                                                        \
+    F(Edit, E_Bogen_Abzug, Edit::Ausgabe())                                                        \
+    F(Knopf, B_Zuschnittblatt, Knopf{})
+
 // The ten tab pages, named as controls too; their caption is the tab text.
 #define PELMARK_REITERSEITEN(F)                                                                    \
     F(Beschriftung, TS_Rohrteile, Beschriftung::Text("Maße Rohrteile"))                            \

@@ -74,7 +74,7 @@ class Hauptfenster : public QWidget {
     QTabWidget* reiter_;
     Binder* binder_;
     Feldkopie* feldkopie_ = nullptr;
-    std::array<bool, 10> gebaut_{};
+    std::array<bool, std::size(Seiten)> gebaut_{};
     Infodialog* programminfo_;
     Infodialog* geschwindigkeitsinfo_;
     bool gezeigt_ = false;

@@ -3,6 +3,7 @@
 // the tab bar's corner (Ctrl+F), value fields copy with their captions.
 #include "app/massblatt.h"
 #include "app/suche.h"
+#include "app/zuschnittblatt.h"
 #include "ui/binder.h"
 #include "ui/feldkopie.h"
 #include "ui/hauptfenster.h"
@@ -37,7 +38,8 @@ void Hauptfenster::Richte_Massblatt_ein() {
 // A page's "Maßblatt" button, whenever the page is built.
 void Hauptfenster::Verbinde_Massblattknopf(QWidget* seite) {
     for (auto* knopf : seite->findChildren<QPushButton*>()) {
-        if (knopf->objectName().startsWith(QStringLiteral("B_Massblatt_"))) {
+        if (knopf->objectName().startsWith(QStringLiteral("B_Massblatt_")) ||
+            knopf->objectName() == QStringLiteral("B_Zuschnittblatt")) {
             connect(knopf, &QPushButton::clicked, this, [this] { Oeffne_Massblatt(); });
         }
     }
@@ -45,6 +47,14 @@ void Hauptfenster::Verbinde_Massblattknopf(QWidget* seite) {
 
 void Hauptfenster::Oeffne_Massblatt() {
     binder_->Widgets_zu_Modell();
+    if (reiter_->currentWidget()->objectName() == QStringLiteral("TS_Rohrbau")) {
+        Massblattdialog dialog(
+            Zuschnittblatt_erstellen(
+                form_, QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString()),
+            this);
+        dialog.exec();
+        return;
+    }
     const bool profil = reiter_->currentIndex() == 3;
     Massblattdialog dialog(
         Massblatt_erstellen(

@@ -18,6 +18,7 @@ namespace {
 
 constexpr double links = 15, rechts = 195, oben = 15, unten = 280;
 constexpr double zeilenhoehe = 5.2, skizzenbreite = 30, skizzenspalte = 165;
+constexpr double zeichnungsbreite = 120;
 
 class Seitenmaler {
   public:
@@ -92,14 +93,24 @@ class Seitenmaler {
             }
             return h;
         }
-        QSvgRenderer r(QStringLiteral(":/") + name + QStringLiteral(".svg"));
+        // A drawing of its own (the cut sheet's offset with its lengths)
+        // comes as SVG text and takes the width of the rows.
+        const bool eigen = name.startsWith(QStringLiteral("<svg"));
+        QSvgRenderer r;
+        if (eigen) {
+            r.load(name.toUtf8());
+        } else {
+            r.load(QStringLiteral(":/") + name + QStringLiteral(".svg"));
+        }
         const QSizeF groesse = r.defaultSize();
         if (!r.isValid() || groesse.width() <= 0) {
             return 0;
         }
-        const double h = skizzenbreite * groesse.height() / groesse.width();
+        const double x = eigen ? links : skizzenspalte;
+        const double breite = eigen ? zeichnungsbreite : skizzenbreite;
+        const double h = breite * groesse.height() / groesse.width();
         if (zeichnen) {
-            r.render(&maler_, Rechteck(skizzenspalte, y, skizzenbreite, h));
+            r.render(&maler_, Rechteck(x, y, breite, h));
         }
         return h;
     }

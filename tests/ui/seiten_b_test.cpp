@@ -287,6 +287,22 @@ class Seiten_B_Test : public QObject {
         QVERIFY(Widget<QRadioButton>("RB1")->isChecked());
     }
 
+    // Typing on the page "Rohrbau" runs its display through the binder: an
+    // unreadable offset stays as typed and its results show "-".
+    void Rohrbau_rechnet_beim_Tippen() {
+        fenster->Reiter()->setCurrentIndex(10);
+        auto* versatz = Widget<QLineEdit>("E_Etage_Versatz");
+        versatz->selectAll();
+        QTest::keyClicks(versatz, QStringLiteral("5x"));
+        QCOMPARE(form->maske.E_Etage_Versatz.Text, std::string("5x"));
+        QCOMPARE(Widget<QLineEdit>("E_Etage_Schraeg")->text(), QStringLiteral("-"));
+        versatz->selectAll();
+        QTest::keyClicks(versatz, QStringLiteral("500"));
+        // 500 / sin 45°
+        QCOMPARE(Widget<QLineEdit>("E_Etage_Schraeg")->text(), QStringLiteral("707,1"));
+        QCOMPARE(Widget<QLineEdit>("E_Etage_Lauf")->text(), QStringLiteral("500,0"));
+    }
+
     void Umrechnungsbild_rechnet_um() {
         fenster->Reiter()->setCurrentIndex(9);
         Widget<QListWidget>("LB_Zielmass")->setCurrentRow(1);

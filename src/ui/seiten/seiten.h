@@ -6,7 +6,7 @@ class QWidget;
 
 namespace pelmark::ui {
 
-// Builds the page with that index (0..9, tab order).
+// Builds the page with that index (0..10, tab order).
 QWidget* Baue_Seite(int index);
 
 QWidget* Baue_Seite_Rohrteile();
@@ -19,5 +19,11 @@ QWidget* Baue_Seite_Dehnung();
 QWidget* Baue_Seite_Tabellen();
 QWidget* Baue_Seite_Formeln();
 QWidget* Baue_Seite_Massumwandlung();
+QWidget* Baue_Seite_Rohrbau();
+
+// Adds a panel to the page "Rohrbau" at that cell of its grid; the offset
+// panel takes rows 1 and 2 of column 0, the rolling offset and the elbow cut
+// column 1, the sketch column 2, so row 3 is the first free one.
+void Rohrbau_Tafel(QWidget* seite, QWidget* tafel, int zeile, int spalte);
 
 } // namespace pelmark::ui
