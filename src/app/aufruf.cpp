@@ -24,6 +24,11 @@ constexpr const char* Gebrauch =
     "  --massblatt AUSWAHL --csv DATEI | --pdf DATEI\n"
     "               das Maßblatt der Auswahl (z. B. \"DN 100 PN 16\", \"IPE 200\")\n"
     "               als Tabelle und/oder PDF schreiben, ohne Fenster\n"
+    "               (--csv - schreibt die Tabelle auf die Standardausgabe)\n"
+    "  --firma ORDNER  die Firmentabellen aus ORDNER über die ausgelieferten legen\n"
+    "               (sonst PELMARK_FIRMA oder firma= in pelmark.conf)\n"
+    "  --pruefen    jede Tabelle des Firmenordners laden und je Datei melden,\n"
+    "               was falsch ist oder wie viele Zellen abweichen\n"
     "\n"
     "Ohne Option startet Pelmark auf der ersten Seite. Welcher Programmordner\n"
     "gilt, zeigt \"Programminfo\" auf der Seite \"Optionen\".\n";

@@ -69,6 +69,12 @@ struct Mainform {
 
     // An activation load has filled the lists: later loads keep the selections.
     bool Geladen = false;
+
+    // The design office's company folder laid over the tables (with trailing
+    // separator; empty: none), and the fault last reported about it, so one
+    // fault gives one message however many loads meet it.
+    std::string Firmenordner;
+    std::string Firmenmeldung;
 };
 
 // The error box text: a full stop is appended when the last character's code
