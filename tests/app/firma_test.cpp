@@ -44,6 +44,8 @@ class Firmenschicht_Test : public ::testing::Test {
   protected:
     void SetUp() override {
         wurzel = fs::temp_directory_path() / ("pelmark-firma-" + std::to_string(::getpid()));
+        daten = wurzel / "Daten";
+        firma = wurzel / "firma";
         fs::remove_all(wurzel);
         fs::create_directories(firma);
         fs::copy(fs::path(PELMARK_TESTDATEN) / "Daten", daten);
@@ -54,8 +56,8 @@ class Firmenschicht_Test : public ::testing::Test {
     }
 
     fs::path wurzel;
-    fs::path daten = wurzel / "Daten";
-    fs::path firma = wurzel / "firma";
+    fs::path daten;
+    fs::path firma;
     std::unique_ptr<Tabellenspeicher> s = std::make_unique<Tabellenspeicher>();
 };
 
