@@ -1,6 +1,5 @@
 #include "app/firmenpruefung.h"
 
-#include "form/mainform.h"
 #include "store/fehler.h"
 #include "store/firmentabellen.h"
 
@@ -54,7 +53,8 @@ int Firmenordner_pruefen_lauf(const std::string& ordner, const std::filesystem::
         if (!p.Tabelle) {
             aus << "keine Tabelle von Pelmark, nicht gelesen\n";
         } else if (!p.Fehler.empty()) {
-            aus << "FEHLER: " << Mit_Schlusspunkt(p.Fehler)
+            const bool punkt = p.Fehler.back() == '.';
+            aus << "FEHLER: " << p.Fehler << (punkt ? "" : ".")
                 << " Die Tabelle würde ganz abgelehnt.\n";
             ++fehler;
         } else if (!p.Vergleich) {

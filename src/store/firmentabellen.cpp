@@ -78,6 +78,13 @@ Firmentabelle Lies_Firmentabelle(const Tabellenspeicher& speicher, size_t index,
     }
     const Katalogeintrag& e = Katalog()[index];
     const Tabelle& vorbild = speicher.*e.Tabelle_;
+    const int zeilen_nach_kopf = static_cast<int>(zeilen.size()) - 1;
+    if (zeilen_nach_kopf > vorbild.Inhalt.Zeilen()) {
+        // The loader's message, and what an office can act on.
+        throw Fehler(std::string(meldung::Bereichspruefung) + " (" +
+                     std::to_string(zeilen_nach_kopf) + " Zeilen nach der Überschrift, die " +
+                     "Tabelle fasst höchstens " + std::to_string(vorbild.Inhalt.Zeilen()) + ")");
+    }
     ft.Tabelle_ = Geparst(vorbild, std::move(zeilen), e.Spaltenanz);
     try {
         ft.Norm = Geparst(vorbild, ueblich, e.Spaltenanz);
