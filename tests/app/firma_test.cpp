@@ -103,6 +103,24 @@ TEST_F(Firmenschicht_Test, ganz_oder_gar_nicht_und_nie_gemischt) {
     EXPECT_GT(s->Anz_Massarten, 0);
 }
 
+TEST_F(Firmenschicht_Test, Masseinheiten_der_Firma) {
+    Firma("Massumrechnung.CSV", "---;Länge;\r\nMeter;m;1\r\nFuß;ft;0,3048\r\n---;;\r\n");
+    auto bericht = Lade_Tabellen(*s, daten, firma);
+    EXPECT_TRUE(bericht.Abgelehnt.empty());
+    EXPECT_EQ(s->Herkunft[31].Ebene, Schicht::Firma);
+    EXPECT_EQ(s->Anz_Massarten, 1);
+    EXPECT_EQ(s->Inhalt_Masse(0, 1).Kuerzel, "ft");
+    EXPECT_EQ(s->Inhalt_Masse(0, 1).Massanz, 1);
+
+    // A unit before the first kind: refused, the usual units whole.
+    Firma("Massumrechnung.CSV", "Meter;m;1\r\n");
+    bericht = Lade_Tabellen(*s, daten, firma);
+    ASSERT_EQ(bericht.Abgelehnt.size(), 1u);
+    EXPECT_EQ(s->Herkunft[31].Ebene, Schicht::Daten);
+    EXPECT_EQ(s->Massumrechnung, Lies_Textdatei(daten / "Massumrechnung.CSV"));
+    EXPECT_GT(s->Anz_Massarten, 1);
+}
+
 TEST(Firmenordner_pruefen, guter_und_kaputter_Ordner) {
     const fs::path szenarien = fs::path(PELMARK_QUELLE) / "tests/szenarien/firma";
     const fs::path daten = fs::path(PELMARK_TESTDATEN) / "Daten";
