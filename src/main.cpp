@@ -2,6 +2,8 @@
 // titled "Pelmark", the program folder, the style "Luna", the main window with
 // its activation load, and the event loop.
 #include "app/aufruf.h"
+#include "app/firmenordner.h"
+#include "app/firmenpruefung.h"
 #include "app/lebenszyklus.h"
 #include "app/massblatt_lauf.h"
 #include "app/programmordner.h"
@@ -22,12 +24,15 @@
 
 #include <algorithm>
 #include <iostream>
+#include <string>
+#include <vector>
 
 namespace {
 
 // "--massblatt": the sheet without a window, on the offscreen platform so no
 // display is needed; messages go to stderr.
-int Massblatt_schreiben(int argc, char** argv, const pelmark::Aufruf& aufruf) {
+int Massblatt_schreiben(int argc, char** argv, const pelmark::Aufruf& aufruf,
+                        const std::string& firmenordner) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication anwendung(argc, argv);
     pelmark::Stille_Umgebung umgebung;
@@ -36,13 +41,21 @@ int Massblatt_schreiben(int argc, char** argv, const pelmark::Aufruf& aufruf) {
                                            pelmark::Benutzerumgebung_lesen(), umgebung);
     const auto lauf = pelmark::Massblatt_fuer_Auswahl(
         umgebung, ordner.Ordner.string() + "/", aufruf.Auswahl,
-        QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString());
+        QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString(), firmenordner);
     if (!lauf.Blatt) {
         std::cerr << "pelmark: " << lauf.Meldung << "\n";
         return lauf.Status;
     }
+    for (const std::string& warnung : umgebung.Meldungen) {
+        std::cerr << "pelmark: " << warnung << "\n";
+    }
     try {
-        if (!aufruf.Csv.empty()) {
+        if (aufruf.Csv == "-") {
+            // "--csv -": the table to standard output.
+            for (const std::string& zeile : pelmark::Massblatt_tabelle(*lauf.Blatt)) {
+                std::cout << zeile << "\n";
+            }
+        } else if (!aufruf.Csv.empty()) {
             pelmark::Massblatt_speichern(*lauf.Blatt, aufruf.Csv);
         }
     } catch (const std::exception& fehler) {
@@ -57,12 +70,41 @@ int Massblatt_schreiben(int argc, char** argv, const pelmark::Aufruf& aufruf) {
     return 0;
 }
 
+// "--pruefen": the company folder checked against the shipped tables.
+int Firmenordner_pruefen(int argc, char** argv, const std::string& firmenordner) {
+    if (firmenordner.empty()) {
+        std::cerr << "pelmark: --pruefen braucht einen Firmenordner (--firma ORDNER, "
+                     "PELMARK_FIRMA oder firma= in pelmark.conf)\n";
+        return 2;
+    }
+    QCoreApplication anwendung(argc, argv);
+    std::string fehler;
+    const pelmark::Programmordner ordner =
+        pelmark::Programmordner_bestimmen(QCoreApplication::applicationDirPath().toStdString(),
+                                          pelmark::Benutzerumgebung_lesen(), fehler);
+    const auto daten =
+        (ordner.Art == pelmark::Betriebsart::installiert ? ordner.Ausgeliefert : ordner.Ordner) /
+        "Daten";
+    return pelmark::Firmenordner_pruefen_lauf(firmenordner, daten, std::cout);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    const pelmark::Aufruf aufruf = pelmark::Aufruf_lesen({argv + std::min(argc, 1), argv + argc});
+    std::vector<std::string> argumente(argv + std::min(argc, 1), argv + argc);
+    const pelmark::Firmenangaben firma = pelmark::Firmenangaben_nehmen(argumente);
+    const pelmark::Aufruf aufruf = pelmark::Aufruf_lesen(argumente);
+    const std::string firmenordner =
+        pelmark::Firmenordner_bestimmen(firma.Ordner, pelmark::Einstellungen_lesen());
+    if (!firma.Fehler.empty()) {
+        std::cerr << "pelmark: " << firma.Fehler << "\n";
+        return 2;
+    }
+    if (firma.Pruefen && aufruf.Art == pelmark::Aufrufart::starten) {
+        return Firmenordner_pruefen(argc, argv, firmenordner);
+    }
     if (aufruf.Art == pelmark::Aufrufart::massblatt) {
-        return Massblatt_schreiben(argc, argv, aufruf);
+        return Massblatt_schreiben(argc, argv, aufruf, firmenordner);
     }
     if (aufruf.Art == pelmark::Aufrufart::etage) {
         return pelmark::ui::Zuschnitt_schreiben(argc, argv, aufruf);
@@ -86,6 +128,7 @@ int main(int argc, char** argv) {
     auto form =
         std::make_unique<pelmark::Mainform>(umgebung, ordner.Ordner.string() + "/", systemdezimal);
     form->Betriebsinfo = pelmark::Betriebsinfo(ordner);
+    form->Firmenordner = firmenordner;
     pelmark::Programmstart(*form);
 
     pelmark::ui::Hauptfenster fenster(*form, umgebung);

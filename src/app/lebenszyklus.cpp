@@ -3,6 +3,7 @@
 #include "app/auswahl_behalten.h"
 #include "app/auswahllisten.h"
 #include "app/ereignisse.h"
+#include "app/firma.h"
 #include "app/handler.h"
 #include "app/stile.h"
 #include "app/tabellenseite.h"
@@ -84,7 +85,7 @@ void FormActivate(Mainform& f) {
     }
     Sicher_ausfuehren(f, [&] {
         Tabellenordner_setzen(f, tabellenordner);
-        Lade_Tabellen(f.Speicher, f.Datendir);
+        Firmentabellen_laden(f);
         if (behalten) {
             Masspositionen_zurueck(f, *behalten);
         }
@@ -134,6 +135,12 @@ void Infofenster_Activate(Mainform& f, Infofenster& fenster) {
         if (&fenster == &f.maske.F_Programminfo && !f.Betriebsinfo.empty()) {
             fenster.E_Infotext.Lines.push_back(f.Betriebsinfo);
             fenster.Html += Html_aus_Zeilen({f.Betriebsinfo});
+        }
+        if (&fenster == &f.maske.F_Programminfo && !f.Firmenordner.empty()) {
+            const std::vector<std::string> firma = Firmeninfo(f);
+            fenster.E_Infotext.Lines.insert(fenster.E_Infotext.Lines.end(), firma.begin(),
+                                            firma.end());
+            fenster.Html += Html_aus_Zeilen(firma);
         }
     });
 }

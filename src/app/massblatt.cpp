@@ -141,9 +141,10 @@ static std::string Dateien_der_Herkunft(const Mainform& f, std::string_view feld
     }
     std::vector<std::string> dateien;
     for (const Zellbezug& z : (*edit)->Quelle.Zellen) {
-        if (!z.Datei.empty() &&
-            std::find(dateien.begin(), dateien.end(), z.Datei) == dateien.end()) {
-            dateien.push_back(z.Datei);
+        // A company table's cell names its layer.
+        const std::string datei = z.Firmendatei.empty() ? z.Datei : z.Datei + " (Firma)";
+        if (!z.Datei.empty() && std::find(dateien.begin(), dateien.end(), datei) == dateien.end()) {
+            dateien.push_back(datei);
         }
     }
     std::string text;

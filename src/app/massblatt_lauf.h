@@ -35,7 +35,9 @@ struct Blattlauf {
 
 // Starts the core on the program folder (with trailing separator), applies
 // the selection and gathers the sheet.
+// A company folder (empty: none) is laid over the tables as at a start.
 Blattlauf Massblatt_fuer_Auswahl(Stille_Umgebung& plattform, const std::string& programmordner,
-                                 const std::string& auswahl, const std::string& datum);
+                                 const std::string& auswahl, const std::string& datum,
+                                 const std::string& firmenordner = {});
 
 } // namespace pelmark

@@ -19,6 +19,11 @@ struct Zellbezug {
     std::string Zeilenname;
     std::string Spaltenname;
     std::string Text;
+    // A cell of a company table: that file (full path), and the usual
+    // table's text of the same cell where it differs.
+    std::string Firmendatei;
+    std::string Norm;
+    bool Abweichend = false;
 };
 
 struct Herkunft {

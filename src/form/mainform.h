@@ -73,6 +73,11 @@ struct Mainform {
 
     // The free table as read or saved last, against which edits are found.
     Tabellenstand Freie_Tabelle;
+    // The design office's company folder laid over the tables (with trailing
+    // separator; empty: none), and the fault last reported about it, so one
+    // fault gives one message however many loads meet it.
+    std::string Firmenordner;
+    std::string Firmenmeldung;
 };
 
 // The error box text: a full stop is appended when the last character's code

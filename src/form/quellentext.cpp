@@ -52,7 +52,8 @@ void Kauflaenge(const Mainform& f, const Herkunft& h, std::vector<std::string>& 
 
 } // namespace
 
-std::vector<std::string> Quellentext(const Mainform& f, const Edit& feld) {
+std::vector<std::string> Quellentext(const Mainform& f, const Edit& feld,
+                                     const std::string& einheit) {
     const Herkunft& h = feld.Quelle;
     if (h.Leer()) {
         return {};
@@ -72,19 +73,32 @@ std::vector<std::string> Quellentext(const Mainform& f, const Edit& feld) {
     if (!h.Regel.empty()) {
         zeilen.push_back("Berechnet: " + h.Regel);
     }
-    // Cells from the same source range name it once.
+    // Cells from the same source range name it once; a company table is its
+    // own source.
     const Quellbereich* vorige = nullptr;
+    std::string vorige_firma;
+    const std::string norm_einheit = h.Regel.empty() && !einheit.empty() ? " " + einheit : "";
     for (size_t i = 0; i < h.Zellen.size(); ++i) {
         const Zellbezug& z = h.Zellen[i];
-        const Quellbereich* b = Quelle_fuer(q, z.Datei, z.Spalte + 1, z.Zeile + 2);
-        if (i == 0 || b != vorige) {
-            zeilen.push_back(b ? Quellzeile(*b) : "Quelle: nicht verzeichnet");
+        const Quellbereich* b =
+            z.Firmendatei.empty() ? Quelle_fuer(q, z.Datei, z.Spalte + 1, z.Zeile + 2) : nullptr;
+        if (i == 0 || b != vorige || z.Firmendatei != vorige_firma) {
+            if (!z.Firmendatei.empty()) {
+                zeilen.push_back("Quelle: Firmentabelle " + z.Firmendatei + " (Firma)");
+            } else {
+                zeilen.push_back(b ? Quellzeile(*b) : "Quelle: nicht verzeichnet");
+            }
             if (b != nullptr && !b->Grenzen.empty()) {
                 zeilen.push_back("Grenzen: " + b->Grenzen);
             }
         }
         zeilen.push_back(Zellzeile(z));
+        if (z.Abweichend) {
+            zeilen.push_back("Norm: " + (z.Norm.empty() ? std::string("leer") : z.Norm) +
+                             (z.Norm.empty() ? "" : norm_einheit));
+        }
         vorige = b;
+        vorige_firma = z.Firmendatei;
     }
     if (!fehler.empty()) {
         zeilen.push_back(fehler);

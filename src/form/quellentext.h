@@ -11,7 +11,10 @@
 
 namespace pelmark {
 
-// One line each; no lines for a field without origin.
-std::vector<std::string> Quellentext(const Mainform& f, const Edit& feld);
+// One line each; no lines for a field without origin. A value from a company
+// table names that file, and where the usual table differs, its value there
+// ("Norm: 52 mm", with `einheit` when the field shows the cell itself).
+std::vector<std::string> Quellentext(const Mainform& f, const Edit& feld,
+                                     const std::string& einheit = {});
 
 } // namespace pelmark

@@ -66,17 +66,18 @@ void Parse_Tabelle(Tabelle& tabelle, std::int32_t spaltenanz) {
     }
 }
 
-void Parse_Massumrechnung(Tabellenspeicher& speicher) {
+void Parse_Massumrechnung(const Zeilenliste& zeilen, Masstabelle& masse,
+                          std::int32_t& anz_massarten) {
     int art = -1;
     int einheit = -1;
     std::string artname;
     Stringarray felder;
-    for (const auto& zeile : speicher.Massumrechnung) {
+    for (const auto& zeile : zeilen) {
         CSV_Stringtrennung(zeile, 3, felder);
         if (felder[0] == "---") {
             if (art >= 0 && einheit >= 0) {
                 for (int i = 0; i <= einheit; ++i) {
-                    speicher.Inhalt_Masse(art, i).Massanz = einheit;
+                    masse(art, i).Massanz = einheit;
                 }
             }
             ++art;
@@ -84,37 +85,21 @@ void Parse_Massumrechnung(Tabellenspeicher& speicher) {
             artname = felder[1];
         } else {
             ++einheit;
-            Massrecord& r = speicher.Inhalt_Masse(art, einheit);
+            Massrecord& r = masse(art, einheit);
             r.Massart = artname;
             r.Beschreibung = felder[0];
             r.Kuerzel = felder[1];
             r.SI_Wert = felder[2];
         }
     }
-    speicher.Anz_Massarten = art;
+    anz_massarten = art;
+}
+
+void Parse_Massumrechnung(Tabellenspeicher& speicher) {
+    Parse_Massumrechnung(speicher.Massumrechnung, speicher.Inhalt_Masse, speicher.Anz_Massarten);
     speicher.Massartpos = 0;
     speicher.Quellmasspos = 0;
     speicher.Zielmasspos = 0;
-}
-
-void Lade_Tabellen(Tabellenspeicher& speicher, const std::filesystem::path& datendir) {
-    const auto& katalog = Katalog();
-    std::array<Zeilenliste, 31> gelesen;
-    for (size_t i = 0; i < katalog.size(); ++i) {
-        gelesen[i] = Lies_Textdatei(datendir / katalog[i].Datei);
-    }
-    Zeilenliste masse = Lies_Textdatei(datendir / Datei_Massumrechnung);
-
-    for (size_t i = 0; i < katalog.size(); ++i) {
-        (speicher.*katalog[i].Tabelle_).Zeilen = std::move(gelesen[i]);
-    }
-    speicher.Massumrechnung = std::move(masse);
-
-    for (int i : Parsefolge()) {
-        const auto& eintrag = katalog[static_cast<size_t>(i)];
-        Parse_Tabelle(speicher.*eintrag.Tabelle_, eintrag.Spaltenanz);
-    }
-    Parse_Massumrechnung(speicher);
 }
 
 } // namespace pelmark

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 namespace pelmark {
@@ -38,6 +39,16 @@ class Masstabelle {
         return static_cast<size_t>(art) * Einheiten + static_cast<size_t>(einheit);
     }
     std::array<Massrecord, static_cast<size_t>(Arten) * Einheiten> feld_{};
+};
+
+// The layer a table was loaded from: the usual data directory, or the
+// design office's company folder laid over it (store/firmentabellen.h).
+enum class Schicht { Daten, Firma };
+
+struct Tabellenherkunft {
+    Schicht Ebene = Schicht::Daten;
+    std::string Datei;    // the file read, full path; empty before the first load
+    int Abweichungen = 0; // company table: cells that differ from the usual table
 };
 
 struct Tabellenspeicher {
@@ -79,6 +90,13 @@ struct Tabellenspeicher {
     std::int32_t Massartpos = 0;
     std::int32_t Quellmasspos = 0;
     std::int32_t Zielmasspos = 0;
+
+    // Per catalogue entry (the 32nd is Massumrechnung.CSV): where the last
+    // load took the table from.
+    std::array<Tabellenherkunft, 32> Herkunft{};
+    // For a table taken from the company folder, the usual table it replaces,
+    // parsed alongside it, so a value can be compared with it.
+    std::array<std::shared_ptr<const Tabelle>, 31> Normtabellen{};
 };
 
 // One entry of the catalogue, in reading order.
@@ -103,8 +121,13 @@ void Parse_Tabelle(Tabelle& tabelle, std::int32_t spaltenanz);
 // Parses Massumrechnung into Inhalt_Masse and sets Anz_Massarten and the positions.
 void Parse_Massumrechnung(Tabellenspeicher& speicher);
 
+// Parses a unit-conversion line list into a unit table of its own.
+void Parse_Massumrechnung(const Zeilenliste& zeilen, Masstabelle& masse,
+                          std::int32_t& anz_massarten);
+
 // The whole load: reads all 32 files (a missing file throws before anything
 // changes), then parses them. A range error stops the parse at that table.
+// The load over a company folder is Lade_Tabellen in store/firmentabellen.h.
 void Lade_Tabellen(Tabellenspeicher& speicher, const std::filesystem::path& datendir);
 
 } // namespace pelmark

@@ -120,6 +120,7 @@ void Laeufer::Starte() {
         Infofenster_Activate(*form_, fenster);
     };
     form_ = std::make_unique<Mainform>(*rekorder_, programmdir, dezimal_);
+    form_->Firmenordner = firma_;
     Programmstart(*form_);
     FormCreate(*form_);
     FormActivate(*form_);

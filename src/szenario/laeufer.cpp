@@ -43,6 +43,7 @@ Laeufer::~Laeufer() {
     form_.reset();
     if (!kopie_.empty()) {
         std::error_code fehler;
+        Schreibbar_machen(kopie_);
         fs::remove_all(kopie_, fehler);
     }
 }
@@ -109,6 +110,8 @@ void Laeufer::Zeile(const Skriptzeile& z) {
         const Suchantwort antwort = Suche_ausfuehren(Form(), z.Rest);
         suchseite_ = antwort.Seite;
         suchmeldung_ = antwort.Meldung;
+    } else if (v == "firma") {
+        Firma_verb(z);
     } else if (v == "massblatt") {
         // The sheet as its text, of the section when the last search showed
         // the sections page; the date is left out so scripts stay stable.
@@ -169,6 +172,7 @@ void Laeufer::Datei_verb(const Skriptzeile& z) {
         std::ofstream(ziel, std::ios::binary) << bytes;
     } else if (v == "entferne") {
         std::error_code fehler;
+        Schreibbar_machen(Pfad(z.Rest));
         fs::remove_all(Pfad(z.Rest), fehler);
     } else if (v == "datei") {
         if (!rekorder_) {
@@ -257,6 +261,9 @@ std::string Laeufer::Zustand_von(const std::string& name) {
     }
     if (name == "Suchseite" || name == "Suchmeldung") {
         return name == "Suchseite" ? suchseite_ : suchmeldung_;
+    }
+    if (name.rfind("ordner:", 0) == 0) {
+        return Anonym(Ordnerinhalt(Pfad(name.substr(7))));
     }
     if (name.rfind("datei:", 0) == 0 || name.rfind("bytes:", 0) == 0) {
         const fs::path pfad = Pfad(name.substr(6));

@@ -16,6 +16,13 @@ namespace pelmark {
 
 namespace fs = std::filesystem;
 
+// Gives the owner write permission on a folder and all it holds again, so a
+// read-only company folder of a script can be removed.
+void Schreibbar_machen(const fs::path& pfad);
+
+// The names in a folder, sorted, joined by " | "; "(fehlt)" without one.
+std::string Ordnerinhalt(const fs::path& ordner);
+
 class Laeufer {
   public:
     Laeufer(const std::string& skript, std::string standardprogramm, std::ostream& aus);
@@ -35,6 +42,7 @@ class Laeufer {
     void Datei_verb(const Skriptzeile& z);
     void Bedien_verb(const Skriptzeile& z);
     void Pruef_verb(const Skriptzeile& z);
+    void Firma_verb(const Skriptzeile& z);
 
     void Starte();
     // True when the program is closed afterwards (the fitter may cancel).
@@ -69,6 +77,7 @@ class Laeufer {
     int zeilennr_ = 0;
     std::string suchseite_;   // page the last search showed
     std::string suchmeldung_; // its message, empty when it was understood
+    std::string firma_;       // the company folder given to every start
 };
 
 } // namespace pelmark

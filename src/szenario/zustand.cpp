@@ -1,5 +1,7 @@
 #include "szenario/zustand.h"
 
+#include "app/firma.h"
+#include "app/massblatt.h"
 #include "form/quellentext.h"
 
 #include "store/zahlen.h"
@@ -188,7 +190,11 @@ std::optional<std::string> Zustand(const Mainform& f, const std::string& name) {
     if (feld != nullptr && name.substr(punkt + 1) == "quelle") {
         // What the field's tooltip says about its value, lines joined by " | ".
         const auto* edit = std::get_if<Edit*>(feld);
-        return edit ? std::optional(Verbinde(Quellentext(f, **edit), " | ")) : std::nullopt;
+        return edit ? std::optional(Verbinde(Feldquellentext(f, **edit), " | ")) : std::nullopt;
+    }
+    if (feld != nullptr && name.substr(punkt + 1) == "datei") {
+        // The sheet's data-file column for the field (its layer included).
+        return Datenquelle(f, name.substr(0, punkt));
     }
     return feld ? Feld_Zustand(*feld, name.substr(punkt + 1)) : std::nullopt;
 }

@@ -1,5 +1,6 @@
 #include "ui/hauptfenster.h"
 
+#include "app/firma.h"
 #include "app/lebenszyklus.h"
 #include "app/tabellenseite.h"
 #include "app/ungesicherte_tabelle.h"
@@ -65,7 +66,7 @@ Hauptfenster::Hauptfenster(Mainform& form, Qt_Umgebung& umgebung)
         new Binder(form_.maske, this, [this](const std::string& name, Ereignis art, int taste) {
             Ausloesen(name, art, taste);
         });
-    binder_->Setze_Quellenleser([this](const Edit& feld) { return Quellentext(form_, feld); });
+    binder_->Setze_Quellenleser([this](const Edit& feld) { return Feldquellentext(form_, feld); });
     Richte_Massblatt_ein();
     Baue_Seite_auf(reiter_->currentIndex());
     connect(reiter_, &QTabWidget::currentChanged, this, [this](int index) {
