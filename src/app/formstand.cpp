@@ -6,8 +6,7 @@ namespace pelmark {
 
 namespace {
 
-template <typename T>
-std::function<void()> Zuruecklegen(T& ziel) {
+template <typename T> std::function<void()> Zuruecklegen(T& ziel) {
     return [&ziel, kopie = ziel] { ziel = kopie; };
 }
 
