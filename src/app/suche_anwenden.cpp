@@ -3,6 +3,7 @@
 // nothing), then each list is selected and its click handler runs, as for a
 // user's click.
 #include "app/ereignisse.h"
+#include "app/formstand.h"
 #include "app/suche.h"
 #include "components/profile.h"
 #include "components/schritte.h"
@@ -172,18 +173,8 @@ std::string Zielseite(const Suchziel& z) {
     return z.Temperatur.empty() ? "TS_Dehnung" : "TS_Konstruktionsdaten";
 }
 
-} // namespace
-
-Suchantwort Suche_ausfuehren(Mainform& f, std::string_view eingabe) {
-    const Suchlesung lesung = Suche_lesen(eingabe);
-    if (!lesung.Ziel) {
-        return {false, {}, lesung.Meldung};
-    }
-    const Suchziel& z = *lesung.Ziel;
-    Plan p;
-    if (std::string fehler = Pruefe(f, z, p); !fehler.empty()) {
-        return {false, {}, fehler};
-    }
+// Selects the target through the handlers; the reason when it cannot.
+std::string Anwenden(Mainform& f, const Suchziel& z, const Plan& p) {
     auto& m = f.maske;
     if (!z.Nennweite.empty() || !z.Druckstufe.empty() || !z.Schraube.empty() ||
         z.Standard != Suchziel::Norm::offen) {
@@ -200,9 +191,34 @@ Suchantwort Suche_ausfuehren(Mainform& f, std::string_view eingabe) {
         Dampf_setzen(f, z.Dampfdruck);
     }
     if (!z.Schraube.empty() && !Schraube_suchen(f, z.Schraube)) {
-        return {false,
-                {},
-                "Keine Nennweite mit Schrauben M" + z.Schraube + " bei " + m.LB_PN.Auswahltext()};
+        return "Keine Nennweite mit Schrauben M" + z.Schraube + " bei " + m.LB_PN.Auswahltext();
+    }
+    return {};
+}
+
+} // namespace
+
+Suchantwort Suche_ausfuehren(Mainform& f, std::string_view eingabe) {
+    const Suchlesung lesung = Suche_lesen(eingabe);
+    if (!lesung.Ziel) {
+        return {false, {}, lesung.Meldung};
+    }
+    const Suchziel& z = *lesung.Ziel;
+    Plan p;
+    if (std::string fehler = Pruefe(f, z, p); !fehler.empty()) {
+        return {false, {}, fehler};
+    }
+    // A search that fails halfway (no flange takes the bolt) leaves every
+    // selection and value as it found them.
+    const Formstand vorher(f);
+    try {
+        if (std::string fehler = Anwenden(f, z, p); !fehler.empty()) {
+            vorher.Zurueck();
+            return {false, {}, fehler};
+        }
+    } catch (...) {
+        vorher.Zurueck();
+        throw;
     }
     return {true, Zielseite(z), {}};
 }

@@ -12,11 +12,15 @@ struct Ausdehnung {
     double Delta_Beta;
 };
 
-// Growth in mm of the length L (mm) heated to T (°C).
-double Berechnen_Rohrdehnung(double L, double T, const Ausdehnung& a);
+// Growth in mm of the length L (mm) heated from T0 to T (°C). The mean
+// coefficient holds from 20 °C, so the growth from T0 is that from 20 °C to T
+// less that from 20 °C to T0.
+double Berechnen_Rohrdehnung(double L, double T, const Ausdehnung& a,
+                             double T0 = Ausgangstemperatur);
 
-// The length in mm whose growth up to T is dL.
-double Berechnen_Laenge_aus_Dehnung(double dL, double T, const Ausdehnung& a);
+// The length in mm whose growth from T0 up to T is dL.
+double Berechnen_Laenge_aus_Dehnung(double dL, double T, const Ausdehnung& a,
+                                    double T0 = Ausgangstemperatur);
 
 // A leg of the pipe: section modulus w (cm³), second moment I (cm⁴), the
 // modulus E (N/mm²) and the allowable stress sigma (N/mm²).

@@ -4,73 +4,81 @@
 #include "store/zahlen.h"
 
 #include <numbers>
+#include <string>
 
 namespace pelmark {
 
 namespace {
 
-// An unreadable text counts as 0, and 0 counts as not given.
-double Lies_oder_null(const std::string& text) {
+// A quantity the panel can use: read, and greater than 0. Anything else counts
+// as not given; for the edited field the reason is kept.
+struct Groesse {
+    double Wert = 0;
+    std::string Grund;
+    bool Gegeben() const { return Grund.empty(); }
+};
+
+// A flow rate and a velocity may both be negative (the flow runs backwards);
+// a diameter must be greater than 0.
+Groesse Lies_Groesse(const std::string& text, const char* name, bool positiv) {
+    if (text.empty()) {
+        return {0, std::string(name) + ": keine Eingabe"};
+    }
     const auto wert = Lies_Zahl_streng(text);
-    return wert ? static_cast<double>(*wert) : 0.0;
+    if (!wert) {
+        return {0, std::string(name) + ": «" + text + "» ist keine Zahl"};
+    }
+    if (*wert == 0 || (positiv && !(*wert > 0))) {
+        return {0, std::string(name) + (positiv ? " muss größer als 0 sein" : ": 0")};
+    }
+    return {static_cast<double>(*wert), {}};
 }
 
 struct Flusswerte {
-    double Q = 0; // m³/s
-    double d = 0; // mm
+    Groesse Q;    // m³/s
+    Groesse d;    // mm
     double A = 0; // m²
-    double w = 0; // m/s
+    Groesse w;    // m/s
 };
 
 Flusswerte Lies_Flusswerte(Mainform& f) {
     const auto& m = f.maske;
     Flusswerte v;
-    v.Q = gk::pruefe(Lies_oder_null(m.E_Menge.Text) / 3600.0);
-    f.Q = v.Q;
-    v.d = Lies_oder_null(m.E_Innendurchmesser.Text);
-    v.A = Querschnitt_rechnen(v.d);
-    v.w = Lies_oder_null(m.E_Geschwindigkeit.Text);
+    v.Q = Lies_Groesse(m.E_Menge.Text, "Menge", false);
+    v.Q.Wert = gk::pruefe(v.Q.Wert / 3600.0);
+    f.Q = v.Q.Wert;
+    v.d = Lies_Groesse(m.E_Innendurchmesser.Text, "Innendurchmesser", true);
+    v.A = Querschnitt_rechnen(v.d.Wert);
+    v.w = Lies_Groesse(m.E_Geschwindigkeit.Text, "Geschwindigkeit", false);
     return v;
 }
 
-void Schreibe(Mainform& f, Edit& feld, double wert) {
-    feld.Text = Festkomma(wert, 2, f.Dezimal);
+enum class Formel { keine, Geschwindigkeit, Innendurchmesser, Menge };
+
+// The field the edited one recomputes, as the "Fix" buttons allow.
+Formel Ziel(const Maske& m, const Flusswerte& v, Durchflussfeld geaendert) {
+    switch (geaendert) {
+    case Durchflussfeld::Menge:
+        return v.d.Gegeben() && !m.RB_W.Checked    ? Formel::Geschwindigkeit
+               : v.w.Gegeben() && !m.RB_Id.Checked ? Formel::Innendurchmesser
+                                                   : Formel::keine;
+    case Durchflussfeld::Innendurchmesser:
+        return v.Q.Gegeben() && !m.RB_W.Checked   ? Formel::Geschwindigkeit
+               : v.w.Gegeben() && !m.RB_Q.Checked ? Formel::Menge
+                                                  : Formel::keine;
+    case Durchflussfeld::Geschwindigkeit:
+        return m.RB_W.Checked                      ? Formel::keine
+               : v.Q.Gegeben() && !m.RB_Id.Checked ? Formel::Innendurchmesser
+               : v.d.Gegeben() && !m.RB_Q.Checked  ? Formel::Menge
+                                                   : Formel::keine;
+    }
+    return Formel::keine;
 }
 
-void Aus_Menge(Mainform& f, const Flusswerte& v) {
-    auto& m = f.maske;
-    if (v.Q == 0) {
-        return;
-    }
-    if (v.d != 0 && !m.RB_W.Checked) {
-        Schreibe(f, m.E_Geschwindigkeit, Geschwindigkeit_rechnen(v.Q, v.A));
-    } else if (v.w != 0 && !m.RB_Id.Checked) {
-        Schreibe(f, m.E_Innendurchmesser, Innendurchmesser_rechnen(v.Q, v.w));
-    }
-}
-
-void Aus_Innendurchmesser(Mainform& f, const Flusswerte& v) {
-    auto& m = f.maske;
-    if (v.d == 0) {
-        return;
-    }
-    if (v.Q != 0 && !m.RB_W.Checked) {
-        Schreibe(f, m.E_Geschwindigkeit, Geschwindigkeit_rechnen(v.Q, v.A));
-    } else if (v.w != 0 && !m.RB_Q.Checked) {
-        Schreibe(f, m.E_Menge, Menge_rechnen(v.A, v.w));
-    }
-}
-
-void Aus_Geschwindigkeit(Mainform& f, const Flusswerte& v) {
-    auto& m = f.maske;
-    if (m.RB_W.Checked || v.w == 0) {
-        return;
-    }
-    if (v.Q != 0 && !m.RB_Id.Checked) {
-        Schreibe(f, m.E_Innendurchmesser, Innendurchmesser_rechnen(v.Q, v.w));
-    } else if (v.d != 0 && !m.RB_Q.Checked) {
-        Schreibe(f, m.E_Menge, Menge_rechnen(v.A, v.w));
-    }
+const Groesse& Eingabe(const Flusswerte& v, Durchflussfeld geaendert) {
+    return geaendert == Durchflussfeld::Menge              ? v.Q
+           : geaendert == Durchflussfeld::Innendurchmesser ? v.d
+                                                           : v.w;
 }
 
 } // namespace
@@ -94,18 +102,35 @@ double Menge_rechnen(double A, double w) {
 }
 
 void Durchfluss_rechnen(Mainform& f, Durchflussfeld geaendert) {
+    auto& m = f.maske;
     const Flusswerte v = Lies_Flusswerte(f);
-    switch (geaendert) {
-    case Durchflussfeld::Menge:
-        Aus_Menge(f, v);
-        break;
-    case Durchflussfeld::Innendurchmesser:
-        Aus_Innendurchmesser(f, v);
-        break;
-    case Durchflussfeld::Geschwindigkeit:
-        Aus_Geschwindigkeit(f, v);
-        break;
+    const Formel formel = Ziel(m, v, geaendert);
+    Edit* feld = formel == Formel::Geschwindigkeit    ? &m.E_Geschwindigkeit
+                 : formel == Formel::Innendurchmesser ? &m.E_Innendurchmesser
+                 : formel == Formel::Menge            ? &m.E_Menge
+                                                      : nullptr;
+    if (feld == nullptr) {
+        return;
     }
+    // An edited value that cannot be used leaves no result computed from the
+    // value before it.
+    if (const Groesse& eingabe = Eingabe(v, geaendert); !eingabe.Gegeben()) {
+        feld->Text = "-";
+        feld->Quelle = Herkunft{{}, {}, eingabe.Grund, 0};
+        return;
+    }
+    if (formel == Formel::Innendurchmesser && (v.Q.Wert < 0) != (v.w.Wert < 0)) {
+        feld->Text = "-";
+        feld->Quelle =
+            Herkunft{{}, {}, "Menge und Geschwindigkeit mit verschiedenen Vorzeichen", 0};
+        return;
+    }
+    const double wert = formel == Formel::Geschwindigkeit ? Geschwindigkeit_rechnen(v.Q.Wert, v.A)
+                        : formel == Formel::Innendurchmesser
+                            ? Innendurchmesser_rechnen(v.Q.Wert, v.w.Wert)
+                            : Menge_rechnen(v.A, v.w.Wert);
+    feld->Text = Festkomma(wert, 2, f.Dezimal);
+    feld->Quelle = {};
 }
 
 } // namespace pelmark

@@ -2,6 +2,7 @@
 #include "calc/anzeigen.h"
 #include "calc/gewichte.h"
 #include "calc/lasten_herkunft.h"
+#include "calc/material.h"
 #include "calc/stuetzweite.h"
 #include "form/nennweite.h"
 
@@ -22,6 +23,11 @@ double Lies_mit_Ersatz(Edit& feld, double ersatz, const char* ersatztext) {
     }
     feld.Text = ersatztext;
     return ersatz;
+}
+
+double Lies_oder_unmoeglich(const Edit& feld) {
+    const auto wert = Lies_Zahl_streng(feld.Text);
+    return wert ? static_cast<double>(*wert) : -1.0;
 }
 
 // A result that an input outside its physical range (a negative insulation
@@ -52,10 +58,12 @@ Lasten Gewichte_zeigen(Mainform& f, double D, double s, double t, double gamma) 
         l.m_I = masse_Isolierung_rechnen(D, t);
     }
     const Wert summe = Plus(Plus(l.m_L, l.m_F), l.m_I);
-    if (t_gilt) {
-        l.W_i = Windlast_rechnen(D, t, f.Winddruck);
+    if (Winddruck_Grund(f).empty()) {
+        if (t_gilt) {
+            l.W_i = Windlast_rechnen(D, t, f.Winddruck);
+        }
+        l.W_u = Windlast_rechnen(D, 0, f.Winddruck);
     }
-    l.W_u = Windlast_rechnen(D, 0, f.Winddruck);
     m.E_Masse_Ltg.Text = Zwei_Stellen(f, l.m_L);
     m.E_Masse_Fuellung.Text = Zwei_Stellen(f, l.m_F);
     m.E_Masse_Isolierung.Text = Zwei_Stellen(f, l.m_I);
@@ -107,12 +115,21 @@ void Anzeige_Konstruktionsdaten(Mainform& f) {
     m.L_Leitung_Konstruktion.Caption = Leitungszeile(f);
     m.E_Wd.Quelle = m.E_WD1.Quelle;
     const double s = Lies_mit_Ersatz(m.E_Wd, 0.1, "0");
-    const double t = Lies_mit_Ersatz(m.E_Isolierdicke, 0, "0");
-    const double gamma = Lies_mit_Ersatz(m.E_Gamma, 1, "1");
+    // An insulation or density typed unreadably stays as typed and counts as
+    // impossible: the results it feeds show "-".
+    const double t = Lies_oder_unmoeglich(m.E_Isolierdicke);
+    const double gamma = Lies_oder_unmoeglich(m.E_Gamma);
     const double D = static_cast<double>(Zelle_zu_Zahl(m.E_DA1.Text, f.Dezimal));
     const Lasten l = Gewichte_zeigen(f, D, s, t, gamma);
     Stuetzweiten_zeigen(f, D, s, l);
     Lasten_Herkunft(f);
+    if (const std::string grund = Winddruck_Grund(f); !grund.empty()) {
+        for (Edit* feld : {&m.E_Windlast_isoliert, &m.E_Windlast_unisoliert,
+                           &m.E_Stuetzweite_leer_unisoliert, &m.E_Stuetzweite_leer_isoliert,
+                           &m.E_Stuetzweite_voll_unisoliert, &m.E_Stuetzweite_Voll_isoliert}) {
+            feld->Quelle.Grund = grund;
+        }
+    }
 }
 
 } // namespace pelmark

@@ -2,6 +2,10 @@
 
 #include "store/gleitkomma.h"
 
+#include <optional>
+#include <string>
+#include <string_view>
+
 namespace pelmark {
 
 namespace {
@@ -30,16 +34,25 @@ void Listen_fuellen(Mainform& f, int M, int Q, int Z) {
     Waehle(m.LB_Zielmass, Z);
 }
 
-// An amount that does not read is reported and reset to "1"; this display
-// then converts the 1 the field shows.
-Extended Menge_lesen(Mainform& f) {
+// An amount that does not read is reported and stays as typed; the result
+// then shows "-".
+std::optional<Extended> Menge_lesen(Mainform& f) {
     const auto wert = Lies_Zahl_streng(f.maske.E_Anz_Quellmass.Text);
-    if (wert) {
-        return *wert;
+    if (!wert) {
+        Zeige_Hinweis(f, Meldungsart::information, Meldung_Eingabe_unzulaessig);
     }
-    Zeige_Hinweis(f, Meldungsart::information, Meldung_Eingabe_unzulaessig);
-    f.maske.E_Anz_Quellmass.Text = "1";
-    return 1;
+    return wert;
+}
+
+// A temperature in °C or °F below absolute zero is none; "K" in the table is
+// a difference and may be negative.
+bool Unter_Nullpunkt(Extended V, std::string_view einheit) {
+    return (einheit == "°C" && V < -273.15L) || (einheit == "°F" && V < -459.67L);
+}
+
+void Strich(Edit& feld, std::string grund) {
+    feld.Text = "-";
+    feld.Quelle = Herkunft{{}, {}, std::move(grund), 0};
 }
 
 } // namespace
@@ -71,13 +84,24 @@ void Anzeige_Massumwandlung(Mainform& f) {
     const int Q = s.Quellmasspos;
     const int Z = s.Zielmasspos;
     Listen_fuellen(f, M, Q, Z);
-    const Extended V = Menge_lesen(f);
+    const auto V = Menge_lesen(f);
     m.L_Quelle.Caption = s.Inhalt_Masse(M, Q).Kuerzel;
     m.L_Ziel.Caption = s.Inhalt_Masse(M, Z).Kuerzel;
+    Strich(m.E_Anz_Zielmass, "Rechnung abgebrochen, siehe die Fehlermeldung");
     const Extended Fq = Zelle_zu_Zahl(s.Inhalt_Masse(M, Q).SI_Wert, f.Dezimal);
     const Extended Fz = Zelle_zu_Zahl(s.Inhalt_Masse(M, Z).SI_Wert, f.Dezimal);
-    const Extended R = Umrechnen(V, Fq, Fz, m.L_Quelle.Caption, m.L_Ziel.Caption);
+    if (!V) {
+        Strich(m.E_Anz_Zielmass, "Die Eingabe ist keine Zahl");
+        return;
+    }
+    if (Unter_Nullpunkt(*V, m.L_Quelle.Caption)) {
+        Strich(m.E_Anz_Zielmass,
+               "Temperatur unter dem absoluten Nullpunkt (−273,15 °C, −459,67 °F)");
+        return;
+    }
+    const Extended R = Umrechnen(*V, Fq, Fz, m.L_Quelle.Caption, m.L_Ziel.Caption);
     m.E_Anz_Zielmass.Text = Fuenfstellig(R, f.Dezimal);
+    m.E_Anz_Zielmass.Quelle = {};
 }
 
 } // namespace pelmark

@@ -21,13 +21,24 @@ void Material_uebernehmen(Mainform& f) {
     }
 }
 
+// A text that does not read stays as typed; the wind loads then show "-".
 void Winddruck_uebernehmen(Mainform& f) {
     const auto wert = Lies_Zahl_streng(f.maske.E_Winddruck.Text);
     if (wert) {
         f.Winddruck = static_cast<double>(*wert);
-        return;
     }
-    f.maske.E_Winddruck.Text = Festkomma(f.Winddruck, 2, f.Dezimal);
+}
+
+std::string Winddruck_Grund(const Mainform& f) {
+    const std::string& text = f.maske.E_Winddruck.Text;
+    const auto wert = Lies_Zahl_streng(text);
+    if (!wert) {
+        return "Winddruck: «" + text + "» ist keine Zahl";
+    }
+    if (!(*wert >= 0 && *wert <= Hoechster_Winddruck)) {
+        return "Winddruck außerhalb 0 … 10000 N/m²";
+    }
+    return {};
 }
 
 } // namespace pelmark

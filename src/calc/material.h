@@ -5,11 +5,20 @@
 
 #include "form/mainform.h"
 
+#include <string>
+
 namespace pelmark {
 
 // Reads E_Winddruck into Winddruck. An unreadable text keeps the last valid
-// wind pressure (1100 from the start) and shows it again in the field: a
-// lower stand-in would shrink the wind load and lengthen the support spans.
+// wind pressure and stays in the field as typed; the wind loads and the
+// spans that need them show "-" (a stand-in would shrink the wind load and
+// lengthen the support spans).
 void Winddruck_uebernehmen(Mainform& f);
+
+// Dynamic wind pressures beyond this are no wind on earth (N/m²).
+inline constexpr double Hoechster_Winddruck = 10000;
+
+// Why the wind pressure shown cannot be used, or the empty text.
+std::string Winddruck_Grund(const Mainform& f);
 
 } // namespace pelmark

@@ -6,6 +6,8 @@
 #include "store/textdatei.h"
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace pelmark {
 
@@ -68,7 +70,17 @@ void Profilschritt(Mainform& f) {
     }
     Bild_laden(f, *art);
     f.maske.L_Profilart.Caption = art->Beschriftung;
-    Profilliste_fuellen(f, f.Speicher.*(art->Tabelle_));
+    // A refill with the same sections keeps the chosen one, so the list, the
+    // heading and the value fields go on naming the same section.
+    auto& liste = f.maske.LB_Profil;
+    const std::vector<std::string> vorher = liste.Items;
+    const int gewaehlt = liste.ItemIndex;
+    const Tabelle& tabelle = f.Speicher.*(art->Tabelle_);
+    Profilliste_fuellen(f, tabelle);
+    if (liste.Items == vorher && gewaehlt >= 0 && gewaehlt < liste.Count()) {
+        liste.ItemIndex = gewaehlt;
+        f.maske.L_Profil.Caption = tabelle.Inhalt(0, gewaehlt + 1);
+    }
 }
 
 void Anzeige_Profilwerte(Mainform& f) {

@@ -4,6 +4,7 @@
 #include "store/mathe.h"
 #include "store/text.h"
 
+#include <algorithm>
 #include <array>
 
 namespace pelmark {
@@ -46,6 +47,23 @@ std::string Laenge(const Mainform& f, Extended wert, int stellen) {
     return Festkomma(gk::pruefe(wert), stellen, f.Dezimal);
 }
 
+namespace {
+
+// A concentric reducer's length is listed under the larger of its two sizes;
+// two equal sizes need no reducer.
+void Reduzierstueck_eintragen(Mainform& f, const Normtabellen& t, const Auswahl& a) {
+    Edit& feld = f.maske.E_Red_BL;
+    if (a.DN1_Zeile == a.DN2_Zeile) {
+        feld.Text = "-";
+        feld.Quelle = Herkunft{{}, {}, "DN1 = DN2: kein Reduzierstück", 0};
+        return;
+    }
+    Zelle_zeigen(feld, f.Speicher, t.Red, 1, std::max(a.DN1_Zeile, a.DN2_Zeile));
+    feld.Quelle.Regel = "Baulänge in der Zeile der größeren Nennweite";
+}
+
+} // namespace
+
 void Rohrteile_eintragen(Mainform& f, const Normtabellen& t, const Auswahl& a) {
     auto& m = f.maske;
     const Tabellenspeicher& s = f.Speicher;
@@ -58,7 +76,7 @@ void Rohrteile_eintragen(Mainform& f, const Normtabellen& t, const Auswahl& a) {
     // other cells of a row the branch lengths b.
     Zelle_zeigen(m.E_T_BL_a, s, t.T_Stuecke, a.DN1_Zeile, a.DN1_Zeile);
     Zelle_zeigen(m.E_T_BL_b, s, t.T_Stuecke, a.DN2_Zeile, a.DN1_Zeile);
-    Zelle_zeigen(m.E_Red_BL, s, t.Red, 1, a.DN1_Zeile);
+    Reduzierstueck_eintragen(f, t, a);
     Zelle_zeigen(m.E_Kappe_BL, s, t.Kappen, 1, a.DN1_Zeile);
 }
 

@@ -198,6 +198,7 @@
 
 #define PELMARK_SEITE_DEHNUNG(F)                                                                   \
     F(Edit, E_Dehnung_Endtemp, Edit::Eingabe("0"))                                                 \
+    F(Edit, E_Dehnung_Ausgangstemp, Edit::Eingabe("20"))                                           \
     F(Edit, E_Dehnung_L, Edit::Eingabe("0"))                                                       \
     F(Edit, E_Dehnung_DL, Edit::Ausgabe("0"))                                                      \
     F(Edit, E_F_Dehnung, Edit::Ausgabe("0"))                                                       \

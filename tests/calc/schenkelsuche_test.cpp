@@ -33,19 +33,23 @@ bool Gleiche_Bits(double a, double b) {
 }
 
 TEST(Rohrdehnung, Mittlerer_Beiwert_und_Umkehrung) {
+    // From an installation temperature T0 the growth is that from 20 °C to T
+    // less that from 20 °C to T0.
     struct Fall {
-        double L, T;
+        double L, T, T0;
         const char* Dehnung;
     };
     const Fall faelle[] = {
-        {10000, 120, "12,50"}, {5000, 120, "6,25"},     {10000, 21, "0,12"},
-        {10000, 20, "0,00"},   {-10000, 120, "-12,50"},
+        {10000, 120, 20, "12,50"},  {5000, 120, 20, "6,25"},     {10000, 21, 20, "0,12"},
+        {10000, 20, 20, "0,00"},    {-10000, 120, 20, "-12,50"}, {10000, 120, 0, "14,88"},
+        {10000, 220, 120, "13,50"},
     };
     for (const auto& f : faelle) {
-        const double dL = Berechnen_Rohrdehnung(f.L, f.T, Stahl);
-        EXPECT_EQ(Zwei(dL), f.Dehnung) << f.L << " " << f.T;
-        if (f.T != 20) {
-            EXPECT_NEAR(Berechnen_Laenge_aus_Dehnung(dL, f.T, Stahl), f.L, 1e-9 * std::fabs(f.L));
+        const double dL = Berechnen_Rohrdehnung(f.L, f.T, Stahl, f.T0);
+        EXPECT_EQ(Zwei(dL), f.Dehnung) << f.L << " " << f.T << " " << f.T0;
+        if (f.T != f.T0) {
+            EXPECT_NEAR(Berechnen_Laenge_aus_Dehnung(dL, f.T, Stahl, f.T0), f.L,
+                        1e-9 * std::fabs(f.L));
         }
     }
 }

@@ -74,16 +74,20 @@ QWidget* Dehnungskopf(QWidget* eltern) {
     auto* raster = new QGridLayout(kopf);
     raster->setContentsMargins(0, 0, 0, 0);
     raster->addWidget(Titel(QStringLiteral("Dehnung der Leitung"), kopf), 0, 0);
-    raster->addWidget(Beschriftung(QStringLiteral("Ausgangstemp. 20°C"), kopf), 0, 1);
-    raster->addWidget(Beschriftung(QStringLiteral("Endtemp.°C :"), kopf), 0, 2, Qt::AlignRight);
+    raster->addWidget(Beschriftung(QStringLiteral("Ausgangstemp.°C :"), kopf), 0, 1,
+                      Qt::AlignRight);
+    auto* ausgangstemp = Feld("E_Dehnung_Ausgangstemp", kopf, false);
+    ausgangstemp->setFixedWidth(Feldbreite);
+    raster->addWidget(ausgangstemp, 0, 2);
+    raster->addWidget(Beschriftung(QStringLiteral("Endtemp.°C :"), kopf), 0, 3, Qt::AlignRight);
     auto* endtemp = Feld("E_Dehnung_Endtemp", kopf, false);
     endtemp->setFixedWidth(Feldbreite);
-    raster->addWidget(endtemp, 0, 3);
+    raster->addWidget(endtemp, 0, 4);
     raster->addWidget(
         Beschriftung(QStringLiteral("Leitungsmaterial siehe Berechnungswerte"), kopf, "L_Info1"), 1,
-        0, 1, 4);
+        0, 1, 5);
     // The pipe and material the expansion is computed with.
-    raster->addWidget(Beschriftung(QString(), kopf, "L_Leitung_Dehnung"), 2, 0, 1, 4);
+    raster->addWidget(Beschriftung(QString(), kopf, "L_Leitung_Dehnung"), 2, 0, 1, 5);
     raster->setColumnStretch(1, 1);
     return kopf;
 }
