@@ -68,6 +68,8 @@ int main(int argc, char** argv) {
     }
     QApplication anwendung(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pelmark"));
+    // the desktop entry the window belongs to (de.pelmark.Pelmark.desktop)
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.pelmark.Pelmark"));
     QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
     pelmark::ui::Deutsch_laden(anwendung);
 

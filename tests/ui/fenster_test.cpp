@@ -11,6 +11,7 @@
 #include "ui/stil.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QHash>
 #include <QHeaderView>
@@ -131,6 +132,107 @@ class Fenster_Test : public QObject {
             }
         }
         ui::Wende_Stil_an("Windows");
+    }
+
+    // The window a screen of 1366 x 768 with a taskbar leaves (1366 x 728
+    // with the title bar), and one of 1920 x 1080 at 150 % (1280 x 693
+    // logical pixels, 1920 x 1040 with the taskbar): no page scrolls.
+    void Bildschirmgroessen_ohne_Rollbalken_data() {
+        QTest::addColumn<QString>("stil");
+        QTest::addColumn<int>("hoehe");
+        for (const char* stil : {"Windows", "Luna", "Windows10 Dark"}) {
+            QTest::newRow(qPrintable(QStringLiteral("%1 1366x728").arg(stil))) << stil << 728 - 32;
+            QTest::newRow(qPrintable(QStringLiteral("%1 150% 1920x1040").arg(stil)))
+                << stil << 693 - 32;
+        }
+    }
+
+    void Bildschirmgroessen_ohne_Rollbalken() {
+        QFETCH(QString, stil);
+        QFETCH(int, hoehe);
+        ui::Wende_Stil_an(stil.toStdString());
+        Groesse(ui::Hauptfenster::Grundbreite, hoehe);
+        QStringList zu_gross;
+        for (int i = 0; i < 10; ++i) {
+            fenster->Reiter()->setCurrentIndex(i);
+            QApplication::processEvents();
+            const QSize noetig = Flaeche(i)->widget()->minimumSizeHint();
+            const QSize da = Flaeche(i)->maximumViewportSize();
+            if (noetig.height() > da.height() || noetig.width() > da.width()) {
+                zu_gross << QStringLiteral("Seite %1: %2 x %3 in %4 x %5")
+                                .arg(i + 1)
+                                .arg(noetig.width())
+                                .arg(noetig.height())
+                                .arg(da.width())
+                                .arg(da.height());
+            }
+        }
+        QVERIFY2(zu_gross.isEmpty(), qPrintable(zu_gross.join(QStringLiteral("; "))));
+        ui::Wende_Stil_an("Windows");
+        Groesse(ui::Hauptfenster::Grundbreite, ui::Hauptfenster::Grundhoehe);
+    }
+
+    // The window takes no more than the screen leaves, its title bar and a
+    // taskbar included, also when the desktop reports no taskbar.
+    void Fenstergroesse_laesst_Titelleiste_und_Taskleiste_frei_data() {
+        QTest::addColumn<QRect>("verfuegbar");
+        QTest::addColumn<QRect>("ganz");
+        QTest::addColumn<qreal>("faktor");
+        QTest::addColumn<QSize>("groesse");
+        const QRect klein(0, 0, 1366, 768);
+        const QRect gross(0, 0, 1280, 720); // 1920 x 1080 at 150 %
+        QTest::newRow("1366x768 ohne Taskleiste") << klein << klein << 1.0 << QSize(1042, 696);
+        QTest::newRow("1366x768 mit Taskleiste")
+            << QRect(0, 0, 1366, 728) << klein << 1.0 << QSize(1042, 696);
+        QTest::newRow("150% ohne Taskleiste") << gross << gross << 1.5 << QSize(1042, 672);
+        QTest::newRow("150% mit Taskleiste")
+            << QRect(0, 0, 1280, 693) << gross << 1.5 << QSize(1042, 672);
+        QTest::newRow("1920x1080")
+            << QRect(0, 0, 1920, 1040) << QRect(0, 0, 1920, 1080) << 1.0 << QSize(1042, 731);
+        QTest::newRow("1024x600") << QRect(0, 0, 1024, 600) << QRect(0, 0, 1024, 600) << 1.0
+                                  << QSize(1008, 528);
+    }
+
+    void Fenstergroesse_laesst_Titelleiste_und_Taskleiste_frei() {
+        QFETCH(QRect, verfuegbar);
+        QFETCH(QRect, ganz);
+        QFETCH(qreal, faktor);
+        QFETCH(QSize, groesse);
+        QCOMPARE(ui::Hauptfenster::Fenstergroesse(verfuegbar, ganz, faktor), groesse);
+    }
+
+    // A screen reader reads every field, list, drop-down list and grid by
+    // its caption on the page.
+    void jedes_Feld_hat_einen_Zugangsnamen() {
+        for (int i = 0; i < 10; ++i) {
+            fenster->Reiter()->setCurrentIndex(i);
+        }
+        QStringList ohne;
+        for (QWidget* w : fenster->findChildren<QWidget*>()) {
+            const bool gesucht = qobject_cast<QLineEdit*>(w) || qobject_cast<QListWidget*>(w) ||
+                                 qobject_cast<QComboBox*>(w) || qobject_cast<QTableWidget*>(w);
+            if (gesucht && w->accessibleName().isEmpty()) {
+                ohne << w->objectName();
+            }
+            if (gesucht && qEnvironmentVariableIsSet("PELMARK_ZUGANGSNAMEN")) {
+                qInfo("%s: %s", qPrintable(w->objectName()), qPrintable(w->accessibleName()));
+            }
+        }
+        QVERIFY2(ohne.isEmpty(), qPrintable(ohne.join(QLatin1Char(' '))));
+        const std::pair<const char*, const char*> namen[] = {
+            {"E_Blattdm", "Blattdm."},
+            {"LB_AD1", "DN1"},
+            {"E_Schr_Dm", "Schr. Dm"},
+            {"E_Regelventil", "Regelventil"},
+            {"E_h_02", "GL02, FL02, FP03 Höhe h"},
+            {"E_Winddruck", "Winddruck [N/m²]"},
+            {"SG_Material", "Werkstoffkennwerte"},
+            {"E_Isolierdicke1", "Isolierstärke"},
+            {"E_Z_L1", "L1"},
+        };
+        for (const auto& [name, text] : namen) {
+            QCOMPARE(Widget<QWidget>(name)->accessibleName(), QString::fromUtf8(text));
+        }
     }
 
     // A window smaller than the pages: every control scrolls into view.
