@@ -4,6 +4,7 @@
 // shows whole in its tooltip, and a click on a free-table heading sorts.
 #include "app/lebenszyklus.h"
 #include "app/stile.h"
+#include "ui/anleitung_oeffnen.h"
 #include "ui/hauptfenster.h"
 #include "ui/qt_umgebung.h"
 #include "ui/seiten/wertfeld.h"
@@ -12,6 +13,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QHash>
 #include <QHeaderView>
@@ -24,6 +27,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include "pruef_umgebung.h"
 
@@ -51,6 +55,13 @@ class Fenster_Test : public QObject {
         fenster->resize(breite, hoehe);
         QApplication::processEvents();
     }
+
+  public slots:
+    // Takes the place of the desktop's browser.
+    void Adresse_merken(const QUrl& adresse) { geoeffnet = adresse; }
+
+  private:
+    QUrl geoeffnet;
 
   private slots:
     void initTestCase() {
@@ -235,6 +246,28 @@ class Fenster_Test : public QObject {
         }
     }
 
+    // F1 opens the guide in the browser, or says why it cannot.
+    void F1_oeffnet_die_Anleitung() {
+        umgebung.Meldungen.clear();
+        fenster->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
+        // The test's own folder holds no guide.
+        QTest::keyClick(fenster.get(), Qt::Key_F1);
+        QCOMPARE(umgebung.Meldungen.size(), size_t(1));
+        QVERIFY(umgebung.Meldungen[0].Text.find("Die Anleitung wurde nicht gefunden") == 0);
+        umgebung.Meldungen.clear();
+        QTemporaryDir exe;
+        QDir(exe.path()).mkpath(QStringLiteral("docs"));
+        QFile seite(exe.path() + QStringLiteral("/docs/Anleitung.html"));
+        QVERIFY(seite.open(QIODevice::WriteOnly));
+        seite.close();
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Adresse_merken");
+        ui::Anleitung_oeffnen(exe.path().toStdString(), umgebung);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(geoeffnet, QUrl::fromLocalFile(seite.fileName()));
+        QVERIFY(umgebung.Meldungen.empty());
+    }
+
     // A window smaller than the pages: every control scrolls into view.
     void kleines_Fenster_rollt_zu_jedem_Steuerelement() {
         Groesse(800, 480);
@@ -325,6 +358,34 @@ class Fenster_Test : public QObject {
             }
         }
         QVERIFY(ohne_eltern >= 3);
+        ui::Wende_Stil_an("Windows");
+    }
+
+    // In every style the list with the focus looks other than without it,
+    // and its entries stay where they were.
+    void Liste_mit_Fokus_ist_in_jedem_Stil_zu_sehen() {
+        fenster->Reiter()->setCurrentIndex(0);
+        fenster->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
+        auto* liste = Widget<QListWidget>("LB_AD1");
+        auto* andere = Widget<QListWidget>("LB_AD2");
+        for (const auto& stil : Stilkatalog()) {
+            ui::Wende_Stil_an(stil.Name);
+            andere->setFocus();
+            QApplication::processEvents();
+            const QImage ohne = liste->grab().toImage();
+            const QRect eintrag = liste->visualItemRect(liste->item(0));
+            liste->setFocus();
+            QApplication::processEvents();
+            QVERIFY(liste->hasFocus());
+            const QImage mit = liste->grab().toImage();
+            QVERIFY2(ohne.pixelColor(0, liste->height() / 2) !=
+                             mit.pixelColor(0, liste->height() / 2) ||
+                         ohne.pixelColor(1, liste->height() / 2) !=
+                             mit.pixelColor(1, liste->height() / 2),
+                     stil.Name);
+            QCOMPARE(liste->visualItemRect(liste->item(0)), eintrag);
+        }
         ui::Wende_Stil_an("Windows");
     }
 
