@@ -196,9 +196,13 @@ void Zugangsnamen_setzen(QWidget* wurzel) {
             !widget->objectName().isEmpty()) {
             widget->setAccessibleName(Zugangsname(widget));
         }
-        // The text field of a drop-down list that takes typing is read as it.
-        if (auto* wahl = qobject_cast<QComboBox*>(widget); wahl && wahl->lineEdit() != nullptr) {
-            wahl->lineEdit()->setAccessibleName(wahl->accessibleName());
+        // A drop-down list's own list, and its text field where it takes
+        // typing, are read as it.
+        if (auto* wahl = qobject_cast<QComboBox*>(widget)) {
+            wahl->view()->setAccessibleName(wahl->accessibleName());
+            if (wahl->lineEdit() != nullptr) {
+                wahl->lineEdit()->setAccessibleName(wahl->accessibleName());
+            }
         }
     }
 }

@@ -225,6 +225,10 @@ class Fenster_Test : public QObject {
             if (gesucht && w->accessibleName().isEmpty()) {
                 ohne << w->objectName();
             }
+            if (auto* wahl = qobject_cast<QComboBox*>(w);
+                wahl && wahl->view()->accessibleName().isEmpty()) {
+                ohne << w->objectName() + QStringLiteral(" (Liste)");
+            }
             if (gesucht && qEnvironmentVariableIsSet("PELMARK_ZUGANGSNAMEN")) {
                 qInfo("%s: %s", qPrintable(w->objectName()), qPrintable(w->accessibleName()));
             }
