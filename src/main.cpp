@@ -15,7 +15,6 @@
 #include <QDate>
 #include <QGuiApplication>
 #include <QLocale>
-#include <QScreen>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -87,10 +86,7 @@ int main(int argc, char** argv) {
 
     pelmark::ui::Hauptfenster fenster(*form, umgebung);
     fenster.Reiter()->setCurrentIndex(std::max(aufruf.Seite - 1, 0));
-    if (const QScreen* bildschirm = QGuiApplication::primaryScreen()) {
-        const QRect flaeche = bildschirm->availableGeometry();
-        fenster.move(flaeche.center() - fenster.rect().center());
-    }
+    fenster.Zentriere();
     pelmark::ui::Melde_erstes_Bild(fenster, [&form] { return form->Geladen; });
     fenster.show();
     return QApplication::exec();

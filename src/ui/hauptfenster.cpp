@@ -82,14 +82,22 @@ Hauptfenster::Hauptfenster(Mainform& form, Qt_Umgebung& umgebung)
 // A screen smaller than the default size gets a window that fits it, title
 // bar and taskbar included; the growing lists then give up height, so the
 // pages still show whole.
+namespace {
+// The title bar and a taskbar are drawn by the desktop in device pixels.
+constexpr int Titelleiste = 32;
+constexpr int Taskleiste = 40;
+
+// Room below the free area a desktop that reports no taskbar may still lose
+// to one.
+int Taskleiste_unten(const QRect& verfuegbar, const QRect& ganz, qreal pixelfaktor) {
+    return verfuegbar.height() == ganz.height() ? qRound(Taskleiste / pixelfaktor) : 0;
+}
+} // namespace
+
 QSize Hauptfenster::Fenstergroesse(const QRect& verfuegbar, const QRect& ganz, qreal pixelfaktor) {
-    // The title bar and a taskbar are drawn by the desktop in device pixels.
-    constexpr int Titelleiste = 32;
-    constexpr int Taskleiste = 40;
     constexpr int Seitenrand = 8;
-    // A desktop that reports no taskbar may still have one.
-    const int unten = verfuegbar.height() == ganz.height() ? Taskleiste : 0;
-    const int rand = qRound((Titelleiste + unten) / pixelfaktor);
+    const int rand =
+        qRound(Titelleiste / pixelfaktor) + Taskleiste_unten(verfuegbar, ganz, pixelfaktor);
     return {std::min(Grundbreite, verfuegbar.width() - 2 * Seitenrand),
             std::min(Grundhoehe, verfuegbar.height() - rand)};
 }
@@ -99,14 +107,24 @@ void Hauptfenster::Passe_an_Bildschirm() {
     if (bildschirm == nullptr) {
         return;
     }
-    const QRect flaeche = bildschirm->availableGeometry();
-    const QSize groesse =
-        Fenstergroesse(flaeche, bildschirm->geometry(), bildschirm->devicePixelRatio());
+    const QSize groesse = Fenstergroesse(bildschirm->availableGeometry(), bildschirm->geometry(),
+                                         bildschirm->devicePixelRatio());
     resize(std::min(width(), groesse.width()), std::min(height(), groesse.height()));
-    // The frame's top edge at the top of the free area, the window centred
-    // across it.
-    const int titel = qRound(32 / bildschirm->devicePixelRatio());
-    move(flaeche.left() + std::max(0, (flaeche.width() - width()) / 2), flaeche.top() + titel);
+}
+
+// The frame, title bar included, centred in the free area above a taskbar.
+void Hauptfenster::Zentriere() {
+    const QScreen* bildschirm = screen();
+    if (bildschirm == nullptr) {
+        return;
+    }
+    const QRect flaeche = bildschirm->availableGeometry();
+    const qreal faktor = bildschirm->devicePixelRatio();
+    const int rahmenhoehe = height() + qRound(Titelleiste / faktor);
+    const int frei =
+        flaeche.height() - Taskleiste_unten(flaeche, bildschirm->geometry(), faktor) - rahmenhoehe;
+    move(flaeche.left() + std::max(0, (flaeche.width() - width()) / 2),
+         flaeche.top() + std::max(0, frei / 2));
 }
 
 void Hauptfenster::resizeEvent(QResizeEvent* ereignis) {

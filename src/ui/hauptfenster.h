@@ -38,6 +38,9 @@ class Hauptfenster : public QWidget {
     // `verfuegbar` of `ganz` (logical pixels, `pixelfaktor` device pixels
     // each): its frame and a taskbar fit beside it.
     static QSize Fenstergroesse(const QRect& verfuegbar, const QRect& ganz, qreal pixelfaktor);
+    // Places the window in the middle of its screen, frame and taskbar
+    // included.
+    void Zentriere();
 
   protected:
     void showEvent(QShowEvent* ereignis) override;
