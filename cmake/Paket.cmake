@@ -33,9 +33,9 @@ install(TARGETS pelmark RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}" COMPONENT 
 install(DIRECTORY "${PELMARK_DATEN_QUELLE}" "${PELMARK_INFOTABELLEN_QUELLE}"
   DESTINATION "${CMAKE_INSTALL_DATADIR}/pelmark" COMPONENT system
   FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
-install(FILES "${PAKET_QUELLE}/pelmark.desktop"
+install(FILES "${PAKET_QUELLE}/de.pelmark.Pelmark.desktop"
   DESTINATION "${CMAKE_INSTALL_DATADIR}/applications" COMPONENT system)
-install(FILES "${PAKET_QUELLE}/pelmark.metainfo.xml"
+install(FILES "${PAKET_QUELLE}/de.pelmark.Pelmark.metainfo.xml"
   DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo" COMPONENT system)
 install(FILES "${PAKET_QUELLE}/icons/pelmark.svg"
   DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps" COMPONENT system)
@@ -59,4 +59,5 @@ if(EXISTS "${CMAKE_SOURCE_DIR}/docs/Anleitung.md")
     FILES_MATCHING PATTERN "*.md" PATTERN "*.png")
 endif()
 
+include(cmake/Anleitung.cmake)
 include(cmake/PaketCPack.cmake)

@@ -19,7 +19,6 @@
 #include <QDate>
 #include <QGuiApplication>
 #include <QLocale>
-#include <QScreen>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -115,6 +114,8 @@ int main(int argc, char** argv) {
     }
     QApplication anwendung(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pelmark"));
+    // the desktop entry the window belongs to (de.pelmark.Pelmark.desktop)
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.pelmark.Pelmark"));
     QApplication::setFont(QFont(QStringLiteral("Arial"), 9));
     pelmark::ui::Deutsch_laden(anwendung);
 
@@ -133,10 +134,7 @@ int main(int argc, char** argv) {
 
     pelmark::ui::Hauptfenster fenster(*form, umgebung);
     fenster.Reiter()->setCurrentIndex(std::max(aufruf.Seite - 1, 0));
-    if (const QScreen* bildschirm = QGuiApplication::primaryScreen()) {
-        const QRect flaeche = bildschirm->availableGeometry();
-        fenster.move(flaeche.center() - fenster.rect().center());
-    }
+    fenster.Zentriere();
     // Signals and the end of the session close as the close box does.
     new pelmark::ui::Ende_von_aussen(fenster);
     pelmark::ui::Melde_erstes_Bild(fenster, [&form] { return form->Geladen; });

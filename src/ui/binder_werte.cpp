@@ -1,5 +1,7 @@
 #include "ui/binder_werte.h"
 
+#include "ui/seiten/bildgroesse.h"
+
 #include <algorithm>
 
 #include <QAbstractButton>
@@ -203,7 +205,7 @@ void Schreibe_Widget(const Feldzeiger& feld, QWidget* widget) {
         if (auto* w = qobject_cast<QLabel*>(widget); w && !(*p)->Datei.empty()) {
             w->setPixmap(QPixmap(Q((*p)->Datei)));
             if ((*p)->Breite > 0 && (*p)->Hoehe > 0) {
-                w->setFixedSize((*p)->Breite, (*p)->Hoehe);
+                Bildgroesse_setzen(w, QSize((*p)->Breite, (*p)->Hoehe));
             }
         }
     }

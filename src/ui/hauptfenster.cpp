@@ -6,11 +6,13 @@
 #include "app/ungesicherte_tabelle.h"
 #include "app/wiederherstellung.h"
 #include "form/quellentext.h"
+#include "ui/anleitung_oeffnen.h"
 #include "ui/binder.h"
 #include "ui/infodialog.h"
 #include "ui/qt_umgebung.h"
 #include "ui/seiten/bausteine.h"
 #include "ui/seiten/seiten.h"
+#include "ui/zugangsnamen.h"
 
 #include <QCloseEvent>
 #include <QScopedValueRollback>
@@ -68,6 +70,7 @@ Hauptfenster::Hauptfenster(Mainform& form, Qt_Umgebung& umgebung)
         });
     binder_->Setze_Quellenleser([this](const Edit& feld) { return Feldquellentext(form_, feld); });
     Richte_Massblatt_ein();
+    Richte_Anleitung_ein(this, umgebung);
     Baue_Seite_auf(reiter_->currentIndex());
     connect(reiter_, &QTabWidget::currentChanged, this, [this](int index) {
         if (Baue_Seite_auf(index)) {
@@ -75,28 +78,64 @@ Hauptfenster::Hauptfenster(Mainform& form, Qt_Umgebung& umgebung)
         }
     });
     binder_->Modell_zu_Widgets();
+    for (QWidget* fenster : {static_cast<QWidget*>(this), static_cast<QWidget*>(programminfo_),
+                             static_cast<QWidget*>(geschwindigkeitsinfo_)}) {
+        Zugangsnamen_setzen(fenster);
+    }
     Passe_an_Bildschirm();
 }
 
-// A screen smaller than the default size gets a window that fits it; the
-// pages then scroll.
+// A screen smaller than the default size gets a window that fits it, title
+// bar and taskbar included; the growing lists then give up height, so the
+// pages still show whole.
+namespace {
+// The title bar and a taskbar are drawn by the desktop in device pixels.
+constexpr int Titelleiste = 32;
+constexpr int Taskleiste = 40;
+
+// Room below the free area a desktop that reports no taskbar may still lose
+// to one.
+int Taskleiste_unten(const QRect& verfuegbar, const QRect& ganz, qreal pixelfaktor) {
+    return verfuegbar.height() == ganz.height() ? qRound(Taskleiste / pixelfaktor) : 0;
+}
+} // namespace
+
+QSize Hauptfenster::Fenstergroesse(const QRect& verfuegbar, const QRect& ganz, qreal pixelfaktor) {
+    constexpr int Seitenrand = 8;
+    const int rand =
+        qRound(Titelleiste / pixelfaktor) + Taskleiste_unten(verfuegbar, ganz, pixelfaktor);
+    return {std::min(Grundbreite, verfuegbar.width() - 2 * Seitenrand),
+            std::min(Grundhoehe, verfuegbar.height() - rand)};
+}
+
 void Hauptfenster::Passe_an_Bildschirm() {
     const QScreen* bildschirm = screen();
     if (bildschirm == nullptr) {
         return;
     }
-    // The window is centred by its inner area: room for the title bar above
-    // and as much below keeps the whole frame on the screen.
-    constexpr int Titelleiste = 32;
-    constexpr int Seitenrand = 8;
+    const QSize groesse = Fenstergroesse(bildschirm->availableGeometry(), bildschirm->geometry(),
+                                         bildschirm->devicePixelRatio());
+    resize(std::min(width(), groesse.width()), std::min(height(), groesse.height()));
+}
+
+// The frame, title bar included, centred in the free area above a taskbar.
+void Hauptfenster::Zentriere() {
+    const QScreen* bildschirm = screen();
+    if (bildschirm == nullptr) {
+        return;
+    }
     const QRect flaeche = bildschirm->availableGeometry();
-    resize(std::min(width(), flaeche.width() - 2 * Seitenrand),
-           std::min(height(), flaeche.height() - 2 * Titelleiste));
+    const qreal faktor = bildschirm->devicePixelRatio();
+    const int rahmenhoehe = height() + qRound(Titelleiste / faktor);
+    const int frei =
+        flaeche.height() - Taskleiste_unten(flaeche, bildschirm->geometry(), faktor) - rahmenhoehe;
+    move(flaeche.left() + std::max(0, (flaeche.width() - width()) / 2),
+         flaeche.top() + std::max(0, frei / 2));
 }
 
 void Hauptfenster::resizeEvent(QResizeEvent* ereignis) {
     QWidget::resizeEvent(ereignis);
-    Wachstum_anwenden(reiter_, std::max(0, height() - Grundhoehe));
+    Wachstum_anwenden(reiter_, height() - Grundhoehe);
 }
 
 // The Qt layer only passes the click on; the core sorts.

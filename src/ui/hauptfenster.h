@@ -44,6 +44,14 @@ class Hauptfenster : public QWidget {
     static constexpr int Grundbreite = 1042;
     static constexpr int Grundhoehe = 731;
 
+    // The size the window takes at start on a screen whose free area is
+    // `verfuegbar` of `ganz` (logical pixels, `pixelfaktor` device pixels
+    // each): its frame and a taskbar fit beside it.
+    static QSize Fenstergroesse(const QRect& verfuegbar, const QRect& ganz, qreal pixelfaktor);
+    // Places the window in the middle of its screen, frame and taskbar
+    // included.
+    void Zentriere();
+
   protected:
     void showEvent(QShowEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;

@@ -11,6 +11,7 @@
 #include "ui/seiten/bausteine.h"
 #include "ui/seiten/seiten.h"
 #include "ui/stil.h"
+#include "ui/zugangsnamen.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
@@ -51,9 +52,10 @@ bool Hauptfenster::Baue_Seite_auf(int index) {
     seite->setObjectName(QString());
     huelle->layout()->addWidget(seite);
     binder_->Binde(seite);
+    Zugangsnamen_setzen(seite);
     feldkopie_->Beobachte(seite);
     Verbinde_Seite(seite);
-    Wachstum_anwenden(seite, std::max(0, height() - Grundhoehe));
+    Wachstum_anwenden(seite, height() - Grundhoehe);
     return true;
 }
 

@@ -20,6 +20,15 @@ const QString Grundblatt = QStringLiteral("QTabBar::tab { padding: 4px 5px; }\n"
 const QString Ergebnisfelder =
     QStringLiteral("QLineEdit[readOnly=\"true\"] { background-color: palette(window); }\n");
 
+// Every style: the list that has the focus shows a frame of the highlight
+// colour, twice as thick as its plain frame; the padding takes the
+// difference, so no entry moves.
+const QString Fokusrahmen =
+    QStringLiteral("QListWidget { padding: 1px; }\n"
+                   "QListWidget:focus { border: 2px solid palette(highlight); padding: 0px; }\n");
+// The plain style draws the lists' frame itself once the sheet names them.
+const QString Listenrahmen = QStringLiteral("QListWidget { border: 1px solid palette(mid); }\n");
+
 QString& Aktuelles_Blatt() {
     static QString blatt;
     return blatt;
@@ -38,7 +47,7 @@ void Wende_Stil_an(const std::string& name) {
             blatt = QString::fromUtf8(datei.readAll());
         }
     } else {
-        blatt = Ergebnisfelder;
+        blatt = Ergebnisfelder + Listenrahmen;
     }
     // Every theme is drawn on Fusion; it and its palette are set once.
     static bool fusion_gesetzt = false;
@@ -53,7 +62,7 @@ void Wende_Stil_an(const std::string& name) {
     // a changed application sheet once for every ancestor of each widget
     // (about ten times over on these pages), a window's sheet about twice.
     // Dialogs with a parent take their window's sheet.
-    Aktuelles_Blatt() = Grundblatt + blatt;
+    Aktuelles_Blatt() = Grundblatt + blatt + Fokusrahmen;
     for (QWidget* fenster : QApplication::topLevelWidgets()) {
         if (fenster->parentWidget() == nullptr) {
             fenster->setStyleSheet(Aktuelles_Blatt());

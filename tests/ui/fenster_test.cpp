@@ -4,6 +4,7 @@
 // shows whole in its tooltip, and a click on a free-table heading sorts.
 #include "app/lebenszyklus.h"
 #include "app/stile.h"
+#include "ui/anleitung_oeffnen.h"
 #include "ui/hauptfenster.h"
 #include "ui/qt_umgebung.h"
 #include "ui/seiten/wertfeld.h"
@@ -11,6 +12,9 @@
 #include "ui/stil.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QHash>
 #include <QHeaderView>
@@ -23,6 +27,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include "pruef_umgebung.h"
 
@@ -50,6 +55,13 @@ class Fenster_Test : public QObject {
         fenster->resize(breite, hoehe);
         QApplication::processEvents();
     }
+
+  public slots:
+    // Takes the place of the desktop's browser.
+    void Adresse_merken(const QUrl& adresse) { geoeffnet = adresse; }
+
+  private:
+    QUrl geoeffnet;
 
   private slots:
     void initTestCase() {
@@ -131,6 +143,133 @@ class Fenster_Test : public QObject {
             }
         }
         ui::Wende_Stil_an("Windows");
+    }
+
+    // The window a screen of 1366 x 768 with a taskbar leaves (1366 x 728
+    // with the title bar), and one of 1920 x 1080 at 150 % (1280 x 693
+    // logical pixels, 1920 x 1040 with the taskbar): no page scrolls.
+    void Bildschirmgroessen_ohne_Rollbalken_data() {
+        QTest::addColumn<QString>("stil");
+        QTest::addColumn<int>("hoehe");
+        for (const char* stil : {"Windows", "Luna", "Windows10 Dark"}) {
+            QTest::newRow(qPrintable(QStringLiteral("%1 1366x728").arg(stil))) << stil << 728 - 32;
+            QTest::newRow(qPrintable(QStringLiteral("%1 150% 1920x1040").arg(stil)))
+                << stil << 693 - 32;
+        }
+    }
+
+    void Bildschirmgroessen_ohne_Rollbalken() {
+        QFETCH(QString, stil);
+        QFETCH(int, hoehe);
+        ui::Wende_Stil_an(stil.toStdString());
+        Groesse(ui::Hauptfenster::Grundbreite, hoehe);
+        QStringList zu_gross;
+        for (int i = 0; i < 10; ++i) {
+            fenster->Reiter()->setCurrentIndex(i);
+            QApplication::processEvents();
+            const QSize noetig = Flaeche(i)->widget()->minimumSizeHint();
+            const QSize da = Flaeche(i)->maximumViewportSize();
+            if (noetig.height() > da.height() || noetig.width() > da.width()) {
+                zu_gross << QStringLiteral("Seite %1: %2 x %3 in %4 x %5")
+                                .arg(i + 1)
+                                .arg(noetig.width())
+                                .arg(noetig.height())
+                                .arg(da.width())
+                                .arg(da.height());
+            }
+        }
+        QVERIFY2(zu_gross.isEmpty(), qPrintable(zu_gross.join(QStringLiteral("; "))));
+        ui::Wende_Stil_an("Windows");
+        Groesse(ui::Hauptfenster::Grundbreite, ui::Hauptfenster::Grundhoehe);
+    }
+
+    // The window takes no more than the screen leaves, its title bar and a
+    // taskbar included, also when the desktop reports no taskbar.
+    void Fenstergroesse_laesst_Titelleiste_und_Taskleiste_frei_data() {
+        QTest::addColumn<QRect>("verfuegbar");
+        QTest::addColumn<QRect>("ganz");
+        QTest::addColumn<qreal>("faktor");
+        QTest::addColumn<QSize>("groesse");
+        const QRect klein(0, 0, 1366, 768);
+        const QRect gross(0, 0, 1280, 720); // 1920 x 1080 at 150 %
+        QTest::newRow("1366x768 ohne Taskleiste") << klein << klein << 1.0 << QSize(1042, 696);
+        QTest::newRow("1366x768 mit Taskleiste")
+            << QRect(0, 0, 1366, 728) << klein << 1.0 << QSize(1042, 696);
+        QTest::newRow("150% ohne Taskleiste") << gross << gross << 1.5 << QSize(1042, 672);
+        QTest::newRow("150% mit Taskleiste")
+            << QRect(0, 0, 1280, 693) << gross << 1.5 << QSize(1042, 672);
+        QTest::newRow("1920x1080")
+            << QRect(0, 0, 1920, 1040) << QRect(0, 0, 1920, 1080) << 1.0 << QSize(1042, 731);
+        QTest::newRow("1024x600") << QRect(0, 0, 1024, 600) << QRect(0, 0, 1024, 600) << 1.0
+                                  << QSize(1008, 528);
+    }
+
+    void Fenstergroesse_laesst_Titelleiste_und_Taskleiste_frei() {
+        QFETCH(QRect, verfuegbar);
+        QFETCH(QRect, ganz);
+        QFETCH(qreal, faktor);
+        QFETCH(QSize, groesse);
+        QCOMPARE(ui::Hauptfenster::Fenstergroesse(verfuegbar, ganz, faktor), groesse);
+    }
+
+    // A screen reader reads every field, list, drop-down list and grid by
+    // its caption on the page.
+    void jedes_Feld_hat_einen_Zugangsnamen() {
+        for (int i = 0; i < 10; ++i) {
+            fenster->Reiter()->setCurrentIndex(i);
+        }
+        QStringList ohne;
+        for (QWidget* w : fenster->findChildren<QWidget*>()) {
+            const bool gesucht = qobject_cast<QLineEdit*>(w) || qobject_cast<QListWidget*>(w) ||
+                                 qobject_cast<QComboBox*>(w) || qobject_cast<QTableWidget*>(w);
+            if (gesucht && w->accessibleName().isEmpty()) {
+                ohne << w->objectName();
+            }
+            if (auto* wahl = qobject_cast<QComboBox*>(w);
+                wahl && wahl->view()->accessibleName().isEmpty()) {
+                ohne << w->objectName() + QStringLiteral(" (Liste)");
+            }
+            if (gesucht && qEnvironmentVariableIsSet("PELMARK_ZUGANGSNAMEN")) {
+                qInfo("%s: %s", qPrintable(w->objectName()), qPrintable(w->accessibleName()));
+            }
+        }
+        QVERIFY2(ohne.isEmpty(), qPrintable(ohne.join(QLatin1Char(' '))));
+        const std::pair<const char*, const char*> namen[] = {
+            {"E_Blattdm", "Blattdm."},
+            {"LB_AD1", "DN1"},
+            {"E_Schr_Dm", "Schr. Dm"},
+            {"E_Regelventil", "Regelventil"},
+            {"E_h_02", "GL02, FL02, FP03 Höhe h"},
+            {"E_Winddruck", "Winddruck [N/m²]"},
+            {"SG_Material", "Werkstoffkennwerte"},
+            {"E_Isolierdicke1", "Isolierstärke"},
+            {"E_Z_L1", "L1"},
+        };
+        for (const auto& [name, text] : namen) {
+            QCOMPARE(Widget<QWidget>(name)->accessibleName(), QString::fromUtf8(text));
+        }
+    }
+
+    // F1 opens the guide in the browser, or says why it cannot.
+    void F1_oeffnet_die_Anleitung() {
+        umgebung.Meldungen.clear();
+        fenster->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
+        // The test's own folder holds no guide.
+        QTest::keyClick(fenster.get(), Qt::Key_F1);
+        QCOMPARE(umgebung.Meldungen.size(), size_t(1));
+        QVERIFY(umgebung.Meldungen[0].Text.find("Die Anleitung wurde nicht gefunden") == 0);
+        umgebung.Meldungen.clear();
+        QTemporaryDir exe;
+        QDir(exe.path()).mkpath(QStringLiteral("docs"));
+        QFile seite(exe.path() + QStringLiteral("/docs/Anleitung.html"));
+        QVERIFY(seite.open(QIODevice::WriteOnly));
+        seite.close();
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Adresse_merken");
+        ui::Anleitung_oeffnen(exe.path().toStdString(), umgebung);
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(geoeffnet, QUrl::fromLocalFile(seite.fileName()));
+        QVERIFY(umgebung.Meldungen.empty());
     }
 
     // A window smaller than the pages: every control scrolls into view.
@@ -223,6 +362,34 @@ class Fenster_Test : public QObject {
             }
         }
         QVERIFY(ohne_eltern >= 3);
+        ui::Wende_Stil_an("Windows");
+    }
+
+    // In every style the list with the focus looks other than without it,
+    // and its entries stay where they were.
+    void Liste_mit_Fokus_ist_in_jedem_Stil_zu_sehen() {
+        fenster->Reiter()->setCurrentIndex(0);
+        fenster->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fenster.get()));
+        auto* liste = Widget<QListWidget>("LB_AD1");
+        auto* andere = Widget<QListWidget>("LB_AD2");
+        for (const auto& stil : Stilkatalog()) {
+            ui::Wende_Stil_an(stil.Name);
+            andere->setFocus();
+            QApplication::processEvents();
+            const QImage ohne = liste->grab().toImage();
+            const QRect eintrag = liste->visualItemRect(liste->item(0));
+            liste->setFocus();
+            QApplication::processEvents();
+            QVERIFY(liste->hasFocus());
+            const QImage mit = liste->grab().toImage();
+            QVERIFY2(ohne.pixelColor(0, liste->height() / 2) !=
+                             mit.pixelColor(0, liste->height() / 2) ||
+                         ohne.pixelColor(1, liste->height() / 2) !=
+                             mit.pixelColor(1, liste->height() / 2),
+                     stil.Name);
+            QCOMPARE(liste->visualItemRect(liste->item(0)), eintrag);
+        }
         ui::Wende_Stil_an("Windows");
     }
 

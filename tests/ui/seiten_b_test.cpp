@@ -318,7 +318,16 @@ class Seiten_B_Test : public QObject {
 
     void Formelbild_oben_links_und_gestreckt() {
         auto* bild = Widget<QLabel>("Image1");
+        const QSize vorher = fenster->size();
+        fenster->resize(ui::Hauptfenster::Grundbreite, ui::Hauptfenster::Grundhoehe);
+        QApplication::processEvents();
         QCOMPARE(bild->size(), QSize(1000, 631));
+        // A window 70 pixels lower shows it 70 pixels lower, in its proportions.
+        fenster->resize(ui::Hauptfenster::Grundbreite, ui::Hauptfenster::Grundhoehe - 70);
+        QApplication::processEvents();
+        QCOMPARE(bild->size(), QSize(1000 * 561 / 631, 561));
+        fenster->resize(vorher);
+        QApplication::processEvents();
         QVERIFY(bild->hasScaledContents());
         QCOMPARE(bild->parentWidget()->objectName(), QStringLiteral("P_Graphik"));
         QCOMPARE(bild->pos(), QPoint(0, 0));

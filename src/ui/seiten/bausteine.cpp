@@ -1,5 +1,6 @@
 #include "ui/seiten/bausteine.h"
 
+#include "ui/seiten/bildgroesse.h"
 #include "ui/seiten/wertfeld.h"
 
 #include <QHBoxLayout>
@@ -12,11 +13,34 @@
 #include <QSvgRenderer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace pelmark::ui {
 
 namespace {
 const char* const Grundhoehe = "pelmark_grundhoehe";
+const char* const Bildgroesse = "pelmark_bildgroesse";
+const char* const Fehlhoehe = "pelmark_fehlhoehe";
+
+// The picture at its size, or smaller in its proportions by what a shorter
+// window lacks, when that size leaves it no room.
+void Bild_anpassen(QWidget* bild) {
+    const QSize groesse = bild->property(Bildgroesse).toSize();
+    const int fehlt = bild->property(Fehlhoehe).toInt();
+    const int platz = Bildflaechenhoehe - fehlt;
+    if (groesse.height() <= platz || groesse.height() <= 0) {
+        bild->setFixedSize(groesse);
+        return;
+    }
+    const int hoehe = std::max(groesse.height() / 2, platz);
+    bild->setFixedSize(groesse.width() * hoehe / groesse.height(), hoehe);
+}
 } // namespace
+
+void Bildgroesse_setzen(QWidget* bild, QSize groesse) {
+    bild->setProperty(Bildgroesse, groesse);
+    Bild_anpassen(bild);
+}
 
 QWidget* Rollflaeche(QWidget* seite) {
     auto* flaeche = new QScrollArea(seite);
@@ -55,8 +79,14 @@ void Wachstum_anwenden(QWidget* wurzel, int mehr) {
     for (auto* widget : wurzel->findChildren<QWidget*>()) {
         bool ok = false;
         const int grund = widget->property(Grundhoehe).toInt(&ok);
-        if (ok && widget->maximumHeight() != grund + mehr) {
-            widget->setFixedHeight(grund + mehr);
+        // A shorter window takes height from the lists, down to half.
+        const int hoehe = std::max(grund / 2, grund + mehr);
+        if (ok && widget->maximumHeight() != hoehe) {
+            widget->setFixedHeight(hoehe);
+        }
+        if (widget->property(Bildgroesse).isValid()) {
+            widget->setProperty(Fehlhoehe, std::max(0, -mehr));
+            Bild_anpassen(widget);
         }
     }
 }

@@ -24,11 +24,12 @@ std::pair<QWidget*, QWidget*> Neue_Seite(const char* seitenname, const char* pan
 QWidget* Rollflaeche(QWidget* seite);
 
 // A list or grid that grows with the window: at the window's default height
-// it is `grundhoehe` pixels high, and it gains what the window gains beyond.
+// it is `grundhoehe` pixels high, and it gains what the window gains beyond
+// (and gives up what a shorter window lacks, down to half its height).
 void Waechst_mit_Fenster(QWidget* widget, int grundhoehe);
 
 // Sets the height of every growing widget below `wurzel` for a window that
-// is `mehr` pixels higher than its default height (0 when not higher).
+// is `mehr` pixels higher than its default height (less than 0 when lower).
 void Wachstum_anwenden(QWidget* wurzel, int mehr);
 
 // "[field] unit": the unit in a label right beside the field, in the same

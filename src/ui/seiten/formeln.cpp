@@ -1,5 +1,6 @@
 #include "ui/seiten/b_hilfen.h"
 #include "ui/seiten/bausteine.h"
+#include "ui/seiten/bildgroesse.h"
 #include "ui/seiten/seiten.h"
 
 #include <QGridLayout>
@@ -17,7 +18,7 @@ QWidget* Baue_Seite_Formeln() {
     bild->setObjectName(QStringLiteral("Image1"));
     bild->setScaledContents(true);
     bild->setFrameShape(QFrame::StyledPanel);
-    bild->setFixedSize(1000, 631);
+    Bildgroesse_setzen(bild, QSize(1000, Bildflaechenhoehe));
     raster->addWidget(bild, 0, 0, 1, 3, Qt::AlignLeft | Qt::AlignTop);
     raster->addWidget(hilfen_b::Knopf("B_Graphik_laden", panel, QStringLiteral("Graphik laden")), 1,
                       0);

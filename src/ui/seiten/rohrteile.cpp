@@ -132,21 +132,26 @@ QWidget* Auswahlspalte(QWidget* eltern) {
                       3, 1);
     raster->addWidget(Normwahl(spalte), 0, 2);
     raster->addWidget(Liste_mit_Titel(Titel("Nenndruck"), "LB_PN", QSize(120, 110), spalte), 1, 2);
-    raster->addWidget(Liste_mit_Titel(Titel("Radius"), "LB_Radius", QSize(120, 110), spalte), 2, 2);
+    raster->addWidget(Liste_mit_Titel(Titel("Radius"), "LB_Radius", QSize(120, 92), spalte), 2, 2);
     raster->addWidget(
-        Liste_mit_Titel(Titel("Wanddickenreihe"), "LB_WD_Reihe", QSize(292, 134), spalte), 3, 0, 1,
+        Liste_mit_Titel(Titel("Wanddickenreihe"), "LB_WD_Reihe", QSize(292, 100), spalte), 3, 0, 1,
         3);
     raster->addWidget(Rohrblock(spalte), 4, 0, 1, 3);
+    raster->setRowStretch(5, 1);
+    return spalte;
+}
+
+// Info, sheet and ENDE under the component blocks, where the page has room
+// left on a low screen.
+QLayout* Knopfzeile(QWidget* eltern) {
     auto* knoepfe = new QHBoxLayout;
-    auto* info = new QPushButton(QStringLiteral("Info"), spalte);
+    auto* info = new QPushButton(QStringLiteral("Info"), eltern);
     info->setObjectName(QStringLiteral("B_Info"));
     knoepfe->addWidget(info);
-    knoepfe->addWidget(Massblatt_knopf("Rohrteile", spalte));
+    knoepfe->addWidget(Massblatt_knopf("Rohrteile", eltern));
     knoepfe->addStretch(1);
-    knoepfe->addWidget(Ende_Knopf("BitBtn1", spalte));
-    raster->setRowStretch(5, 1);
-    raster->addLayout(knoepfe, 6, 0, 1, 3);
-    return spalte;
+    knoepfe->addWidget(Ende_Knopf("BitBtn1", eltern));
+    return knoepfe;
 }
 
 QWidget* Formteilbloecke(QWidget* eltern) {
@@ -173,6 +178,7 @@ QWidget* Formteilbloecke(QWidget* eltern) {
                                   QStringLiteral("Länge"), "E_Kappe_BL"),
                       2, 2);
     raster->setRowStretch(3, 1);
+    raster->addLayout(Knopfzeile(flaeche), 4, 0, 1, 3);
     return flaeche;
 }
 
