@@ -9,6 +9,7 @@
 #include "ui/hauptfenster.h"
 #include "ui/massblatt_pdf.h"
 #include "ui/qt_umgebung.h"
+#include "ui/schablone_lauf.h"
 #include "ui/sprache.h"
 
 #include <QApplication>
@@ -61,6 +62,9 @@ int main(int argc, char** argv) {
     const pelmark::Aufruf aufruf = pelmark::Aufruf_lesen({argv + std::min(argc, 1), argv + argc});
     if (aufruf.Art == pelmark::Aufrufart::massblatt) {
         return Massblatt_schreiben(argc, argv, aufruf);
+    }
+    if (aufruf.Art == pelmark::Aufrufart::schablone) {
+        return pelmark::ui::Schablone_schreiben(argc, argv);
     }
     if (aufruf.Art != pelmark::Aufrufart::starten) {
         (aufruf.Status == 0 ? std::cout : std::cerr) << aufruf.Ausgabe;

@@ -1,4 +1,5 @@
 #include "app/aufruf.h"
+#include "app/schablonen_aufruf.h"
 
 #include <charconv>
 #include <optional>
@@ -24,6 +25,9 @@ constexpr const char* Gebrauch =
     "  --massblatt AUSWAHL --csv DATEI | --pdf DATEI\n"
     "               das Maßblatt der Auswahl (z. B. \"DN 100 PN 16\", \"IPE 200\")\n"
     "               als Tabelle und/oder PDF schreiben, ohne Fenster\n"
+    "  --stutzen \"DN 50 auf DN 100\" [--winkel 90] [--aussermitte 0] [--teilung 16]\n"
+    "  --segmentbogen \"DN 200\" [--radius R] [--winkel 90] [--teile 4] [--teilung 16]\n"
+    "               mit --csv DATEI|- und/oder --pdf DATEI: Ordinaten und Schablone 1:1\n"
     "\n"
     "Ohne Option startet Pelmark auf der ersten Seite. Welcher Programmordner\n"
     "gilt, zeigt \"Programminfo\" auf der Seite \"Optionen\".\n";
@@ -74,6 +78,9 @@ std::string Versionstext() {
 }
 
 Aufruf Aufruf_lesen(const std::vector<std::string>& argumente) {
+    if (auto schablone = Schablonenaufruf(argumente, Gebrauch)) {
+        return *schablone;
+    }
     Aufruf aufruf;
     for (size_t i = 0; i < argumente.size(); ++i) {
         const std::string& argument = argumente[i];

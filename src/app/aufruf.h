@@ -9,7 +9,7 @@
 
 namespace pelmark {
 
-enum class Aufrufart { starten, hilfe, version, falsch, massblatt };
+enum class Aufrufart { starten, hilfe, version, falsch, massblatt, schablone };
 
 struct Aufruf {
     Aufrufart Art = Aufrufart::starten;

@@ -62,8 +62,15 @@ std::vector<Schablonenzeichnung> Stutzen_zeichnungen(const Stutzen& s, const Sch
         "Stutzen " + n.Stutzen + " auf " + n.Hauptrohr, angaben, 0, 0, {}, s.Schablone.Zeilen};
     stutzen.Angaben.push_back("Um den Stutzen legen; Teilung 0 auf der stumpfen Seite (Ferse), "
                               "Tiefe vom Rohrende");
-    Schablonenzeichnung ausschnitt{"Ausschnitt im Hauptrohr " + n.Hauptrohr, angaben, 0, 0, {}, {}};
-    ausschnitt.Angaben.back() = "Auf das Hauptrohr legen; quer: Umfang, längs: Rohrachse";
+    Schablonenzeichnung ausschnitt{
+        "Ausschnitt im Hauptrohr " + n.Hauptrohr + " für Stutzen " + n.Stutzen,
+        angaben,
+        0,
+        0,
+        {},
+        {}};
+    ausschnitt.Angaben.push_back("Auf das Hauptrohr legen; quer: Umfang ab Scheitel, längs: "
+                                 "Rohrachse");
     return {Mit_Kurve(std::move(stutzen), s.Schablone.Kurve),
             Mit_Kurve(std::move(ausschnitt), s.Ausschnitt)};
 }
