@@ -3,6 +3,7 @@
 #include "app/auswahl_behalten.h"
 #include "app/handler.h"
 #include "calc/anzeigen.h"
+#include "calc/schablonen_anzeige.h"
 #include "components/aktualisieren.h"
 #include "components/profile.h"
 #include "store/text.h"
@@ -149,6 +150,7 @@ void Init_Anzeige(Mainform& f, const Auswahlstand* behalten) {
     Anzeige_Profilwerte(f);
     Anzeige_Konstruktionsdaten(f);
     Anzeige_Rohrdehnung(f);
+    Anzeige_Schablonen(f);
 }
 
 } // namespace pelmark

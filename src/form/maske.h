@@ -50,6 +50,9 @@ struct Reiterseiten {
 struct Tafeln_und_Dialoge {
     PELMARK_TAFELN_UND_DIALOGE(PELMARK_DEKLARATION)
 };
+struct Schablonen {
+    PELMARK_SCHABLONEN(PELMARK_DEKLARATION)
+};
 
 #undef PELMARK_DEKLARATION
 
@@ -85,7 +88,8 @@ struct Maske : Seite_Rohrteile,
                Seite_Formeln,
                Seite_Massumwandlung,
                Reiterseiten,
-               Tafeln_und_Dialoge {
+               Tafeln_und_Dialoge,
+               Schablonen {
     Maske();
     Maske(const Maske&) = delete;
     Maske& operator=(const Maske&) = delete;
