@@ -166,13 +166,13 @@ void Anzeige_Schablonen(Mainform& f) {
 std::vector<Schablonenzeichnung> Stutzen_aus_Maske(const Mainform& f) {
     const Stutzeneingabe e = Stutzen_lesen(f);
     return e.Loesung.Wert ? Stutzen_zeichnungen(*e.Loesung.Wert, e.Namen)
-                           : std::vector<Schablonenzeichnung>{};
+                          : std::vector<Schablonenzeichnung>{};
 }
 
 std::vector<Schablonenzeichnung> Segmentbogen_aus_Maske(const Mainform& f) {
     const Bogeneingabe e = Bogen_lesen(f);
     return e.Loesung.Wert ? Segmentbogen_zeichnungen(*e.Loesung.Wert, e.Name)
-                           : std::vector<Schablonenzeichnung>{};
+                          : std::vector<Schablonenzeichnung>{};
 }
 
 void E_SchablonenExit(Mainform& f) {
