@@ -105,9 +105,13 @@ Bogeneingabe Bogen_lesen(const Mainform& f) {
     const Maske& m = f.maske;
     const Durchmesser rohr = Durchmesser_lesen(f, m.E_Segment_Da, m.E_DA1, m.LB_AD1);
     std::string grund = rohr.Grund;
+    const bool vom_bogen = m.E_Segment_Radius.Text.empty() && grund.empty();
     const Edit& radiusfeld =
         m.E_Segment_Radius.Text.empty() ? m.E_Radius_Bogen : m.E_Segment_Radius;
     const auto radius = Zahl(radiusfeld, " Radius", grund);
+    if (!radius && vom_bogen) {
+        grund = "kein Radius für " + rohr.Name + " in der Bogentabelle";
+    }
     const auto winkel = Zahl(m.E_Segment_Winkel, " Winkel", grund);
     const int teile = Ganzzahl(m.E_Segment_Teile, "e Anzahl Teile", grund);
     const int teilung = Ganzzahl(m.E_Segment_Teilung, "e Teilung", grund);
