@@ -12,6 +12,7 @@
 #include "ui/hauptfenster.h"
 #include "ui/massblatt_pdf.h"
 #include "ui/qt_umgebung.h"
+#include "ui/schablone_lauf.h"
 #include "ui/sprache.h"
 #include "ui/zuschnitt_aufruf.h"
 
@@ -107,6 +108,9 @@ int main(int argc, char** argv) {
     }
     if (aufruf.Art == pelmark::Aufrufart::etage) {
         return pelmark::ui::Zuschnitt_schreiben(argc, argv, aufruf);
+    }
+    if (aufruf.Art == pelmark::Aufrufart::schablone) {
+        return pelmark::ui::Schablone_schreiben(argc, argv);
     }
     if (aufruf.Art != pelmark::Aufrufart::starten) {
         (aufruf.Status == 0 ? std::cout : std::cerr) << aufruf.Ausgabe;

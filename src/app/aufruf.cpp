@@ -1,4 +1,5 @@
 #include "app/aufruf.h"
+#include "app/schablonen_aufruf.h"
 
 #include <charconv>
 #include <optional>
@@ -33,6 +34,9 @@ constexpr const char* Gebrauch =
     "               (sonst PELMARK_FIRMA oder firma= in pelmark.conf)\n"
     "  --pruefen    jede Tabelle des Firmenordners laden und je Datei melden,\n"
     "               was falsch ist oder wie viele Zellen abweichen\n"
+    "  --stutzen \"DN 50 auf DN 100\" [--winkel 90] [--aussermitte 0] [--teilung 16]\n"
+    "  --segmentbogen \"DN 200\" [--radius R] [--winkel 90] [--teile 4] [--teilung 16]\n"
+    "               mit --csv DATEI|- und/oder --pdf DATEI: Ordinaten und Schablone 1:1\n"
     "\n"
     "Ohne Option startet Pelmark auf der ersten Seite. Welcher Programmordner\n"
     "gilt, zeigt \"Programminfo\" auf der Seite \"Optionen\".\n";
@@ -83,6 +87,9 @@ std::string Versionstext() {
 }
 
 Aufruf Aufruf_lesen(const std::vector<std::string>& argumente) {
+    if (auto schablone = Schablonenaufruf(argumente, Gebrauch)) {
+        return *schablone;
+    }
     Aufruf aufruf;
     for (size_t i = 0; i < argumente.size(); ++i) {
         const std::string& argument = argumente[i];

@@ -11,7 +11,7 @@
 
 namespace pelmark {
 
-enum class Aufrufart { starten, hilfe, version, falsch, massblatt, etage };
+enum class Aufrufart { starten, hilfe, version, falsch, massblatt, etage, schablone };
 
 struct Aufruf {
     Aufrufart Art = Aufrufart::starten;

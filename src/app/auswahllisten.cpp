@@ -5,6 +5,7 @@
 #include "app/nennweitenkopplung.h"
 #include "calc/anzeigen.h"
 #include "calc/rohrbau.h"
+#include "calc/schablonen_anzeige.h"
 #include "components/aktualisieren.h"
 #include "components/profile.h"
 #include "form/nennweite.h"
@@ -166,6 +167,7 @@ void Init_Anzeige(Mainform& f, const Auswahlstand* behalten) {
     Anzeige_Konstruktionsdaten(f);
     Anzeige_Rohrdehnung(f);
     Anzeige_Rohrbau(f);
+    Anzeige_Schablonen(f);
 }
 
 } // namespace pelmark

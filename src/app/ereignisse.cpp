@@ -3,6 +3,7 @@
 #include "app/handler.h"
 #include "app/lebenszyklus.h"
 #include "app/rohrbau_handler.h"
+#include "calc/schablonen_anzeige.h"
 
 #include <array>
 
@@ -112,6 +113,27 @@ const Ereigniseintrag tabelle[] = {
     {"E_Bogen_Winkel", E::Aenderung, "E_Bogen_WinkelChange", OHNE_TASTE(E_Bogen_WinkelChange)},
     {"RB_Etage_Winkel", E::Klick, "RB_Etage_WinkelClick", OHNE_TASTE(RB_Etage_WinkelClick)},
     {"RB_Etage_Laenge", E::Klick, "RB_Etage_LaengeClick", OHNE_TASTE(RB_Etage_LaengeClick)},
+    // The template panels: every input recomputes both on leaving and on Enter.
+    {"E_Stutzen_Da", E::Verlassen, "E_SchablonenExit", OHNE_TASTE(E_SchablonenExit)},
+    {"E_Hauptrohr_Da", E::Verlassen, "E_SchablonenExit", OHNE_TASTE(E_SchablonenExit)},
+    {"E_Stutzen_Winkel", E::Verlassen, "E_SchablonenExit", OHNE_TASTE(E_SchablonenExit)},
+    {"E_Stutzen_Aussermitte", E::Verlassen, "E_SchablonenExit", OHNE_TASTE(E_SchablonenExit)},
+    {"E_Stutzen_Teilung", E::Verlassen, "E_SchablonenExit", OHNE_TASTE(E_SchablonenExit)},
+    {"E_Segment_Da", E::Verlassen, "E_SchablonenExit", OHNE_TASTE(E_SchablonenExit)},
+    {"E_Segment_Radius", E::Verlassen, "E_SchablonenExit", OHNE_TASTE(E_SchablonenExit)},
+    {"E_Segment_Winkel", E::Verlassen, "E_SchablonenExit", OHNE_TASTE(E_SchablonenExit)},
+    {"E_Segment_Teile", E::Verlassen, "E_SchablonenExit", OHNE_TASTE(E_SchablonenExit)},
+    {"E_Segment_Teilung", E::Verlassen, "E_SchablonenExit", OHNE_TASTE(E_SchablonenExit)},
+    {"E_Stutzen_Da", E::Taste, "E_SchablonenKeyUp", MIT_TASTE(E_SchablonenKeyUp)},
+    {"E_Hauptrohr_Da", E::Taste, "E_SchablonenKeyUp", MIT_TASTE(E_SchablonenKeyUp)},
+    {"E_Stutzen_Winkel", E::Taste, "E_SchablonenKeyUp", MIT_TASTE(E_SchablonenKeyUp)},
+    {"E_Stutzen_Aussermitte", E::Taste, "E_SchablonenKeyUp", MIT_TASTE(E_SchablonenKeyUp)},
+    {"E_Stutzen_Teilung", E::Taste, "E_SchablonenKeyUp", MIT_TASTE(E_SchablonenKeyUp)},
+    {"E_Segment_Da", E::Taste, "E_SchablonenKeyUp", MIT_TASTE(E_SchablonenKeyUp)},
+    {"E_Segment_Radius", E::Taste, "E_SchablonenKeyUp", MIT_TASTE(E_SchablonenKeyUp)},
+    {"E_Segment_Winkel", E::Taste, "E_SchablonenKeyUp", MIT_TASTE(E_SchablonenKeyUp)},
+    {"E_Segment_Teile", E::Taste, "E_SchablonenKeyUp", MIT_TASTE(E_SchablonenKeyUp)},
+    {"E_Segment_Teilung", E::Taste, "E_SchablonenKeyUp", MIT_TASTE(E_SchablonenKeyUp)},
 };
 
 #undef OHNE_TASTE
@@ -133,7 +155,11 @@ bool Loese_aus(Mainform& f, std::string_view steuerelement, Ereignis art, int ta
     if (eintrag == nullptr) {
         return false;
     }
-    Sicher_ausfuehren(f, [&] { eintrag->Ausfuehren(f, taste); });
+    // The templates follow every change of the sizes and radius they default to.
+    Sicher_ausfuehren(f, [&] {
+        eintrag->Ausfuehren(f, taste);
+        Anzeige_Schablonen(f);
+    });
     return true;
 }
 

@@ -34,6 +34,7 @@ Maske::Maske() {
     PELMARK_SEITE_ROHRBAU(PELMARK_EINTRAG)
     PELMARK_REITERSEITEN(PELMARK_EINTRAG)
     PELMARK_TAFELN_UND_DIALOGE(PELMARK_EINTRAG)
+    PELMARK_SCHABLONEN(PELMARK_EINTRAG)
     for (auto* fenster : {&F_Programminfo, &F_Geschwindigkeitsinfo}) {
         const std::string name =
             fenster == &F_Programminfo ? "F_Programminfo" : "F_Geschwindigkeitsinfo";

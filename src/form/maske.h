@@ -53,6 +53,9 @@ struct Reiterseiten {
 struct Tafeln_und_Dialoge {
     PELMARK_TAFELN_UND_DIALOGE(PELMARK_DEKLARATION)
 };
+struct Schablonen {
+    PELMARK_SCHABLONEN(PELMARK_DEKLARATION)
+};
 
 #undef PELMARK_DEKLARATION
 
@@ -91,7 +94,8 @@ struct Maske : Seite_Rohrteile,
                Seite_Massumwandlung,
                Seite_Rohrbau,
                Reiterseiten,
-               Tafeln_und_Dialoge {
+               Tafeln_und_Dialoge,
+               Schablonen {
     Maske();
     Maske(const Maske&) = delete;
     Maske& operator=(const Maske&) = delete;

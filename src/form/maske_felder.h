@@ -328,3 +328,29 @@
     F(Dateidialog, DLG_Bild_Laden, Dateidialog{"JPEG-Grafikdatei (*.jpg)|*.jpg", ""})              \
     F(Beschriftung, P_Graphik, Beschriftung::Text(""))                                             \
     F(Beschriftung, P_Massumwandlung, Beschriftung::Text(""))
+
+// The branch and mitre templates: empty diameter fields take DN2 and DN1 of
+// the first page, an empty radius the radius type chosen there.
+#define PELMARK_SCHABLONEN(F)                                                                      \
+    F(Edit, E_Stutzen_Da, Edit::Eingabe(""))                                                       \
+    F(Edit, E_Hauptrohr_Da, Edit::Eingabe(""))                                                     \
+    F(Edit, E_Stutzen_Winkel, Edit::Eingabe("90"))                                                 \
+    F(Edit, E_Stutzen_Aussermitte, Edit::Eingabe("0"))                                             \
+    F(Edit, E_Stutzen_Teilung, Edit::Eingabe("16"))                                                \
+    F(Beschriftung, L_Stutzen_Masse, Beschriftung::Name())                                         \
+    F(Edit, E_Stutzen_Abwicklung, Edit::Ausgabe())                                                 \
+    F(Edit, E_Stutzen_Tiefe, Edit::Ausgabe())                                                      \
+    F(Textblock, M_Stutzen_Ordinaten, Textblock{})                                                 \
+    F(Knopf, B_Stutzen_Drucken, Knopf{})                                                           \
+    F(Knopf, B_Stutzen_Pdf, Knopf{})                                                               \
+    F(Edit, E_Segment_Da, Edit::Eingabe(""))                                                       \
+    F(Edit, E_Segment_Radius, Edit::Eingabe(""))                                                   \
+    F(Edit, E_Segment_Winkel, Edit::Eingabe("90"))                                                 \
+    F(Edit, E_Segment_Teile, Edit::Eingabe("4"))                                                   \
+    F(Edit, E_Segment_Teilung, Edit::Eingabe("16"))                                                \
+    F(Beschriftung, L_Segment_Masse, Beschriftung::Name())                                         \
+    F(Edit, E_Segment_Schnittwinkel, Edit::Ausgabe())                                              \
+    F(Textblock, M_Segment_Stuecke, Textblock{})                                                   \
+    F(Textblock, M_Segment_Ordinaten, Textblock{})                                                 \
+    F(Knopf, B_Segment_Drucken, Knopf{})                                                           \
+    F(Knopf, B_Segment_Pdf, Knopf{})

@@ -9,6 +9,7 @@
 #include "ui/feldkopie.h"
 #include "ui/hauptfenster.h"
 #include "ui/seiten/bausteine.h"
+#include "ui/seiten/schablonen.h"
 #include "ui/seiten/seiten.h"
 #include "ui/stil.h"
 #include "ui/zugangsnamen.h"
@@ -49,6 +50,9 @@ bool Hauptfenster::Baue_Seite_auf(int index) {
     gebaut_[index] = true;
     QWidget* huelle = reiter_->widget(index);
     QWidget* seite = Baue_Seite(index);
+    if (index == Rohrbauseite) {
+        Rohrbau_Tafel(seite, Baue_Schablonen(form_, seite), QStringLiteral("Schablonen"));
+    }
     seite->setObjectName(QString());
     huelle->layout()->addWidget(seite);
     binder_->Binde(seite);

@@ -1,7 +1,8 @@
-// The page "Rohrbau": a grid of panels without scrolling at the window's
-// default size. The offset panel fills the first column; the rolling offset
-// and the elbow cut stand beside it, the sketch to the right. Further panels
-// of the page take the next free cells of the grid (Rohrbau_Tafel).
+// The page "Rohrbau": the selection it uses above a row of tabs. The first
+// tab is a grid of panels without scrolling at the window's default size: the
+// offset panel fills the first column, the rolling offset and the elbow cut
+// stand beside it, the sketch to the right. Further panels of the page come
+// as tabs of their own (Rohrbau_Tafel).
 #include "calc/etagenskizze.h"
 #include "ui/seiten/b_hilfen.h"
 #include "ui/seiten/bausteine.h"
@@ -16,6 +17,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSvgRenderer>
+#include <QTabWidget>
+#include <QVBoxLayout>
 
 namespace pelmark::ui {
 
@@ -108,24 +111,28 @@ QLabel* Etagenbild(QWidget* eltern) {
 
 QWidget* Baue_Seite_Rohrbau() {
     auto [seite, panel] = Neue_Seite("TS_Rohrbau", "P_Rohrbau");
-    auto* raster = new QGridLayout(panel);
-    raster->setObjectName(QStringLiteral("Rohrbau_Raster"));
-    raster->addWidget(Beschriftung(QString(), panel, "L_Rohrbau_Auswahl"), 0, 0, 1, 3);
-    raster->addWidget(Etage(panel), 1, 0, 2, 1);
-    raster->addWidget(Raumetage(panel), 1, 1);
-    raster->addWidget(Bogen_kuerzen(panel), 2, 1);
-    raster->addWidget(Etagenbild(panel), 1, 2, 2, 1, Qt::AlignTop);
-    raster->addWidget(Knopf("B_Zuschnittblatt", panel, QStringLiteral("Zuschnittblatt")), 4, 0,
+    auto* spalte = new QVBoxLayout(panel);
+    spalte->addWidget(Beschriftung(QString(), panel, "L_Rohrbau_Auswahl"));
+    auto* reiter = new QTabWidget(panel);
+    reiter->setObjectName(QStringLiteral("Rohrbau_Reiter"));
+    spalte->addWidget(reiter, 1);
+    auto* etage = new QWidget(reiter);
+    auto* raster = new QGridLayout(etage);
+    raster->addWidget(Etage(etage), 0, 0, 2, 1);
+    raster->addWidget(Raumetage(etage), 0, 1);
+    raster->addWidget(Bogen_kuerzen(etage), 1, 1);
+    raster->addWidget(Etagenbild(etage), 0, 2, 2, 1, Qt::AlignTop);
+    raster->addWidget(Knopf("B_Zuschnittblatt", etage, QStringLiteral("Zuschnittblatt")), 3, 0,
                       Qt::AlignLeft);
     raster->setColumnStretch(3, 1);
-    raster->setRowStretch(3, 1);
+    raster->setRowStretch(2, 1);
+    reiter->addTab(etage, QStringLiteral("Etage und Bogen"));
     return seite;
 }
 
-void Rohrbau_Tafel(QWidget* seite, QWidget* tafel, int zeile, int spalte) {
-    auto* raster = seite->findChild<QGridLayout*>(QStringLiteral("Rohrbau_Raster"));
-    if (raster != nullptr) {
-        raster->addWidget(tafel, zeile, spalte);
+void Rohrbau_Tafel(QWidget* seite, QWidget* tafel, const QString& titel) {
+    if (auto* reiter = seite->findChild<QTabWidget*>(QStringLiteral("Rohrbau_Reiter"))) {
+        reiter->addTab(tafel, titel);
     }
 }
 

@@ -2,6 +2,7 @@
 // The ten tab pages, each built in its own file; every widget carries the
 // name of its control as object name, so the binder finds it.
 
+class QString;
 class QWidget;
 
 namespace pelmark::ui {
@@ -21,9 +22,10 @@ QWidget* Baue_Seite_Formeln();
 QWidget* Baue_Seite_Massumwandlung();
 QWidget* Baue_Seite_Rohrbau();
 
-// Adds a panel to the page "Rohrbau" at that cell of its grid; the offset
-// panel takes rows 1 and 2 of column 0, the rolling offset and the elbow cut
-// column 1, the sketch column 2, so row 3 is the first free one.
-void Rohrbau_Tafel(QWidget* seite, QWidget* tafel, int zeile, int spalte);
+// The index of the page "Rohrbau", after the ten.
+constexpr int Rohrbauseite = 10;
+
+// Adds a panel to the page "Rohrbau" as a tab of its own after the offsets.
+void Rohrbau_Tafel(QWidget* seite, QWidget* tafel, const QString& titel);
 
 } // namespace pelmark::ui

@@ -1,0 +1,111 @@
+// The intersection of two cylinders, developed onto the branch and the header.
+#include "calc/stutzen.h"
+
+#include "store/zahlen.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace pelmark {
+
+namespace {
+
+constexpr double Grad = std::numbers::pi / 180;
+
+std::string Mm(double wert) {
+    return Festkomma(wert, 1, ',') + " mm";
+}
+
+std::string Fehlergrund(const Stutzenmasse& m) {
+    if (!(m.Da_Stutzen > 0) || !(m.Da_Hauptrohr > 0)) {
+        return "Außendurchmesser fehlt";
+    }
+    if (m.Da_Stutzen > m.Da_Hauptrohr) {
+        return "Stutzen größer als Hauptrohr";
+    }
+    if (!(m.Winkel >= Stutzenwinkel_min && m.Winkel <= Stutzenwinkel_max)) {
+        return "Winkel außerhalb 30° bis 90°";
+    }
+    if (!(std::abs(m.Aussermitte) <= Aussermitte_hoechstens(m))) {
+        return "Außermittigkeit zu groß: der Stutzen trifft das Hauptrohr nicht ganz "
+               "(höchstens " +
+               Mm(Aussermitte_hoechstens(m)) + ")";
+    }
+    if (!Teilung_erlaubt(m.Teilung)) {
+        return Teilung_Grund();
+    }
+    return {};
+}
+
+struct Punkt3 {
+    double x, y, z;
+};
+
+// The point of the branch's outside at phi and axial position s.
+Punkt3 Mantelpunkt(const Stutzenmasse& m, double phi, double s) {
+    const double r = m.Da_Stutzen / 2;
+    const double a = m.Winkel * Grad;
+    return {s * std::cos(a) - r * std::cos(phi) * std::sin(a), m.Aussermitte + r * std::sin(phi),
+            s * std::sin(a) + r * std::cos(phi) * std::cos(a)};
+}
+
+// The smallest axial position of the cut: sampled, then narrowed by golden
+// section around the lowest sample.
+double Tiefster_Punkt(const Stutzenmasse& m) {
+    const auto lage = [&m](double phi) { return Stutzen_Achslage(m, phi); };
+    constexpr int Proben = 720;
+    const double schritt = 2 * std::numbers::pi / Proben;
+    int bester = 0;
+    for (int i = 1; i < Proben; ++i) {
+        if (lage(i * schritt) < lage(bester * schritt)) {
+            bester = i;
+        }
+    }
+    double a = (bester - 1) * schritt;
+    double b = (bester + 1) * schritt;
+    const double g = (std::sqrt(5.0) - 1) / 2;
+    for (int i = 0; i < 80; ++i) {
+        const double c = b - g * (b - a);
+        const double d = a + g * (b - a);
+        if (lage(c) < lage(d)) {
+            b = d;
+        } else {
+            a = c;
+        }
+    }
+    return std::min(lage((a + b) / 2), lage(bester * schritt));
+}
+
+} // namespace
+
+double Aussermitte_hoechstens(const Stutzenmasse& m) {
+    return std::max(0.0, (m.Da_Hauptrohr - m.Da_Stutzen) / 2);
+}
+
+double Stutzen_Achslage(const Stutzenmasse& m, double phi) {
+    const double R = m.Da_Hauptrohr / 2;
+    const double r = m.Da_Stutzen / 2;
+    const double a = m.Winkel * Grad;
+    const double y = m.Aussermitte + r * std::sin(phi);
+    const double z = std::sqrt(std::max(0.0, R * R - y * y));
+    return (z - r * std::cos(phi) * std::cos(a)) / std::sin(a);
+}
+
+Ergebnis<Stutzen> Stutzen_berechnen(const Stutzenmasse& m) {
+    if (std::string grund = Fehlergrund(m); !grund.empty()) {
+        return {std::nullopt, std::move(grund)};
+    }
+    Stutzen s{m, Tiefster_Punkt(m), {}, {}};
+    const double ende = s.Ende;
+    s.Schablone = Abwickeln(m.Da_Stutzen, m.Teilung,
+                            [&m, ende](double phi) { return Stutzen_Achslage(m, phi) - ende; });
+    for (const Punkt2& k : s.Schablone.Kurve) {
+        const double phi = k.x / (m.Da_Stutzen / 2);
+        const Punkt3 p = Mantelpunkt(m, phi, Stutzen_Achslage(m, phi));
+        s.Ausschnitt.push_back({m.Da_Hauptrohr / 2 * std::atan2(p.y, p.z), p.x});
+    }
+    return {std::move(s), {}};
+}
+
+} // namespace pelmark
