@@ -119,7 +119,9 @@ class Knoepfe_Test : public QObject {
             if (Finde_Ereignis(name, Ereignis::Klick) != nullptr) {
                 QCOMPARE(lauf.klicks, Nur(name));
             } else {
-                QVERIFY2(lauf.klicks.empty(), name.c_str());
+                // A button of the form model without a handler may report its
+                // own click; no other handler may run.
+                QVERIFY2(lauf.klicks.empty() || lauf.klicks == Nur(name), name.c_str());
             }
             QVERIFY2(lauf.fenster->isVisible() && !lauf.form->Geschlossen, name.c_str());
         }
