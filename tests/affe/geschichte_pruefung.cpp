@@ -47,9 +47,7 @@ void Geschichtspruefung::Nach_Aktion(const std::string& was) {
     const std::string zeile = was.rfind("liste ", 0) == 0   ? "waehle " + was.substr(6)
                               : was.rfind("tippe ", 0) == 0 ? "setze " + name + " 0"
                                                             : was;
-    // A search may pick a section kind, whose refill fault is being fixed
-    // elsewhere (see Ausgeschlossen).
-    ausgeschlossen_ = ausgeschlossen_ || Ausgeschlossen(zeile) || name == "E_Suche";
+    ausgeschlossen_ = ausgeschlossen_ || Ausgeschlossen(zeile);
 }
 
 void Geschichtspruefung::Neustart() {
