@@ -29,10 +29,13 @@ function zeichneZeile(zeile) {
   summary.append(element('span', 'beschriftung', zeile.beschriftung),
     element('span', 'wert', `${zeile.wert} ${zeile.einheit}`.trim()));
   const quelle = element('div', 'quelle');
-  for (const text of zeile.quelle.length ? zeile.quelle : [zeile.datei]) {
-    quelle.append(element('p', '', text));
-  }
   details.append(summary, quelle);
+  // The source is asked for when the value is tapped.
+  details.addEventListener('toggle', () => {
+    if (!details.open || quelle.childElementCount) return;
+    const texte = zeile.feld ? frage('pm_quelle', zeile.feld) : [];
+    for (const text of texte.length ? texte : [zeile.datei || 'Auswahl']) quelle.append(element('p', '', text));
+  });
   return details;
 }
 
@@ -152,7 +155,9 @@ function verbinde() {
 
 async function start() {
   kern = await Pelmark({ locateFile: (datei) => new URL(datei, import.meta.url).href });
+  performance.mark('pelmark-modul');
   zeigeMeldungen(frage('pm_start'));
+  performance.mark('pelmark-start');
   const auswahl = auswahlAusAdresse() || 'DN 100 PN 16';
   $('suchfeld').value = auswahl;
   suche(auswahl);

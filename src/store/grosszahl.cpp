@@ -247,6 +247,7 @@ Binaer64 Auf_64_Bit(Extended wert) {
         ganz += 1;
     }
     Binaer64 b;
+    b.knapp = std::fabs(rest - 0.5L) <= std::ldexp(1.0L, -47);
     b.exponent = exponent2 - 64;
     if (ganz >= std::ldexp(1.0L, 64)) {
         ganz = std::ldexp(1.0L, 63);

@@ -24,6 +24,10 @@ std::optional<Extended> Dezimal_zu_Extended(std::string_view ziffern, long expon
 struct Binaer64 {
     std::uint64_t mantisse = 0;
     int exponent = 0;
+    // Where long double is wider: the value lay so near the middle between two
+    // 64-bit values that a value rounded to long double before may round the
+    // other way than the exact one would.
+    bool knapp = false;
 };
 Binaer64 Auf_64_Bit(Extended wert);
 

@@ -58,11 +58,12 @@ size_t Zahlsyntax(std::string_view s, size_t pos, char dezimal, std::string& puf
     return pos;
 }
 
-// Where the platform's long double is the extended format itself, a value of
-// at most 19 digits times an exact power of ten is one correctly rounded step.
+// A value of at most 19 digits times an exact power of ten is one correctly
+// rounded step. Where long double is wider than the extended format, that
+// result is rounded again to 64 bits, which gives the nearest 64-bit value
+// unless it lay right at the middle between two (then the exact way decides).
 std::optional<Extended> Wandle_schnell(std::string_view ziffern, long exponent10, bool negativ) {
-    if (std::numeric_limits<Extended>::digits != 64 || ziffern.size() > 19 || exponent10 < -27 ||
-        exponent10 > 27) {
+    if (ziffern.size() > 19 || exponent10 < -27 || exponent10 > 27) {
         return std::nullopt;
     }
     std::uint64_t d = 0;
@@ -73,8 +74,14 @@ std::optional<Extended> Wandle_schnell(std::string_view ziffern, long exponent10
     for (long i = exponent10 < 0 ? -exponent10 : exponent10; i > 0; --i) {
         p *= 10;
     }
-    const Extended betrag =
-        exponent10 < 0 ? static_cast<Extended>(d) / p : static_cast<Extended>(d) * p;
+    Extended betrag = exponent10 < 0 ? static_cast<Extended>(d) / p : static_cast<Extended>(d) * p;
+    if (std::numeric_limits<Extended>::digits != 64 && betrag != 0) {
+        const Binaer64 b = Auf_64_Bit(betrag);
+        if (b.knapp) {
+            return std::nullopt;
+        }
+        betrag = std::ldexp(static_cast<Extended>(b.mantisse), b.exponent);
+    }
     return negativ ? -betrag : betrag;
 }
 

@@ -36,27 +36,20 @@ std::string Meldungen_abholen(Sitzung& s) {
     return liste;
 }
 
-std::string Zeile_json(const Mainform& f, const Blattzeile& z) {
-    std::vector<std::string> quelle;
-    if (const Feldzeiger* feld = f.maske.Finde(z.Feld)) {
-        if (const auto* edit = std::get_if<Edit*>(feld)) {
-            quelle = Quellentext(f, **edit);
-        }
-    }
+std::string Zeile_json(const Blattzeile& z) {
     return Json_Objekt({{"feld", Json_Text(z.Feld)},
                         {"beschriftung", Json_Text(z.Beschriftung)},
                         {"wert", Json_Text(z.Wert)},
                         {"einheit", Json_Text(z.Einheit)},
-                        {"datei", Json_Text(z.Datei)},
-                        {"quelle", Json_Liste(quelle)}});
+                        {"datei", Json_Text(z.Datei)}});
 }
 
-std::string Blatt_json(const Mainform& f, const Massblatt& blatt) {
+std::string Blatt_json(const Massblatt& blatt) {
     std::vector<std::string> gruppen;
     for (const auto& g : blatt.Gruppen) {
         std::vector<std::string> zeilen;
         for (const auto& z : g.Zeilen) {
-            zeilen.push_back(Zeile_json(f, z));
+            zeilen.push_back(Zeile_json(z));
         }
         gruppen.push_back(
             Json_Objekt({{"titel", Json_Text(g.Titel)}, {"zeilen", Json_Feld(zeilen)}}));
@@ -95,13 +88,25 @@ const char* pm_suche(const char* eingabe) {
     if (antwort.Erkannt) {
         const Blattart art =
             antwort.Seite == "TS_Profile" ? Blattart::Profil : Blattart::Rohrleitung;
-        blatt = Blatt_json(*s.form, Massblatt_erstellen(*s.form, art, ""));
+        blatt = Blatt_json(Massblatt_erstellen(*s.form, art, ""));
     }
     return Antworte(s, Json_Objekt({{"erkannt", antwort.Erkannt ? "true" : "false"},
                                     {"seite", Json_Text(antwort.Seite)},
                                     {"meldung", Json_Text(antwort.Meldung)},
                                     {"blatt", blatt},
                                     {"meldungen", Meldungen_abholen(s)}}));
+}
+
+// What the field's tooltip says about its value: source, data file, cell.
+const char* pm_quelle(const char* name) {
+    Sitzung& s = Die_Sitzung();
+    std::vector<std::string> quelle;
+    if (const Feldzeiger* feld = s.form->maske.Finde(name)) {
+        if (const auto* edit = std::get_if<Edit*>(feld)) {
+            quelle = Quellentext(*s.form, **edit);
+        }
+    }
+    return Antworte(s, Json_Liste(quelle));
 }
 
 const char* pm_vorschlaege(const char* praefix) {

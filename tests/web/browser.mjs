@@ -64,6 +64,7 @@ async function telefon(browser, server) {
     JSON.stringify(zeilen.slice(0, 8)));
 
   await seite.tap('#blatt details[data-feld="E_DA1"] summary');
+  await seite.waitForFunction(() => document.querySelector('#blatt details[open] .quelle').innerText !== '');
   const quelle = await seite.$eval('#blatt details[open] .quelle', (e) => e.innerText);
   pruefe('Telefon: Quelle nach Tippen', /P_Din\.CSV/.test(quelle), quelle);
 

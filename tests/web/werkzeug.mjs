@@ -18,6 +18,7 @@ const Arten = {
 // Serves the folder gzip-compressed, as a web server would; counts the bytes sent.
 export function starteServer(ordner) {
   const stand = { gesendet: 0 };
+  const gepackt = new Map();
   const server = http.createServer((anfrage, antwort) => {
     let pfad = decodeURIComponent(new URL(anfrage.url, 'http://x').pathname);
     if (pfad.endsWith('/')) pfad += 'index.html';
@@ -26,7 +27,8 @@ export function starteServer(ordner) {
       antwort.writeHead(404).end();
       return;
     }
-    const inhalt = zlib.gzipSync(fs.readFileSync(datei), { level: 9 });
+    if (!gepackt.has(datei)) gepackt.set(datei, zlib.gzipSync(fs.readFileSync(datei), { level: 9 }));
+    const inhalt = gepackt.get(datei);
     stand.gesendet += inhalt.length;
     antwort.writeHead(200, {
       'Content-Type': Arten[path.extname(datei)] || 'application/octet-stream',
