@@ -1,6 +1,8 @@
 #include "store/dezimalziffern.h"
 
-#include <charconv>
+#include "store/grosszahl.h"
+
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -10,106 +12,83 @@ namespace {
 
 __extension__ typedef unsigned __int128 u128;
 
-bool Ist_Ziffer(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// General path: the library's exact conversion.
-Dezimalziffern Zerlege_allgemein(Extended wert, int stellen) {
-    char puffer[64];
-    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, wert,
-                                              std::chars_format::scientific, stellen - 1);
-    (void)fehler;
-    Dezimalziffern z;
-    const char* p = puffer;
-    if (*p == '-') {
-        z.negativ = true;
-        ++p;
-    }
-    for (; p < ende && *p != 'e'; ++p) {
-        if (Ist_Ziffer(*p)) {
-            z.ziffern += *p;
-        }
-    }
-    if (p < ende) {
-        std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), ende, z.exponent);
-    }
-    return z;
-}
-
-// Fast path for values m * 2^e with a 64-bit m and -120 <= e <= 0: the exact
-// decimal expansion comes from 128-bit integer steps.
-bool Zerlege_schnell(Extended wert, int stellen, Dezimalziffern& z) {
-    int exponent2 = 0;
-    const Extended mantisse = std::frexp(std::fabs(wert), &exponent2);
-    const auto m = static_cast<std::uint64_t>(std::ldexp(mantisse, 64));
-    const int e = exponent2 - 64;
-    if (e > 0 || e < -120 || m == 0) {
+// Fast path for m * 2^e with -120 <= e <= 0: the exact decimal expansion
+// comes from 128-bit integer steps.
+bool Ziffern_schnell(Binaer64 b, int stellen, Exakte_Ziffern& z) {
+    if (b.exponent > 0 || b.exponent < -120) {
         return false;
     }
-    const int schieben = -e;
+    const int schieben = -b.exponent;
     const u128 maske = (u128(1) << schieben) - 1;
-    const std::uint64_t ganz = schieben >= 64 ? 0 : (m >> schieben);
-    u128 rest = u128(m) & maske;
-
-    char puffer[40];
-    int laenge = 0;
-    int dezimalexponent = -1;
-    if (ganz != 0) {
-        const auto [ende, fehler] = std::to_chars(puffer, puffer + 20, ganz);
-        (void)fehler;
-        laenge = static_cast<int>(ende - puffer);
-        dezimalexponent = laenge - 1;
+    std::uint64_t ganz = schieben >= 64 ? 0 : (b.mantisse >> schieben);
+    u128 rest = u128(b.mantisse) & maske;
+    z.dezimalexponent = -1;
+    while (ganz != 0) {
+        z.ziffern += static_cast<char>('0' + ganz % 10);
+        ganz /= 10;
+        ++z.dezimalexponent;
     }
+    std::reverse(z.ziffern.begin(), z.ziffern.end());
     // Fraction digits, leading zeros skipped while nothing significant came yet.
-    while (laenge < stellen + 1 && rest != 0) {
+    while (static_cast<int>(z.ziffern.size()) < stellen && rest != 0) {
         rest *= 10;
         const char ziffer = static_cast<char>('0' + static_cast<int>(rest >> schieben));
         rest &= maske;
-        if (laenge == 0 && ziffer == '0') {
-            --dezimalexponent;
+        if (z.ziffern.empty() && ziffer == '0') {
+            --z.dezimalexponent;
             continue;
         }
-        puffer[laenge++] = ziffer;
+        z.ziffern += ziffer;
     }
-    bool klebrig = rest != 0;
-    // Round to 'stellen' digits, nearest with ties to even.
-    if (laenge > stellen) {
-        for (int i = stellen + 1; i < laenge; ++i) {
-            klebrig = klebrig || puffer[i] != '0';
-        }
-        const char naechste = puffer[stellen];
-        laenge = stellen;
-        const bool auf = naechste > '5' ||
-                         (naechste == '5' && (klebrig || (puffer[stellen - 1] - '0') % 2 == 1));
-        if (auf) {
-            int i = laenge - 1;
-            for (; i >= 0 && puffer[i] == '9'; --i) {
-                puffer[i] = '0';
-            }
-            if (i >= 0) {
-                ++puffer[i];
-            } else {
-                puffer[0] = '1';
-                ++dezimalexponent;
-            }
-        }
-    }
-    z.negativ = std::signbit(wert);
-    z.ziffern.assign(puffer, static_cast<size_t>(laenge));
-    z.ziffern.append(static_cast<size_t>(stellen - laenge), '0');
-    z.exponent = dezimalexponent;
+    z.klebrig = rest != 0;
     return true;
+}
+
+// Rounds the exact digits to 'stellen', nearest with ties to even.
+void Runde_gerade(Exakte_Ziffern& e, int stellen) {
+    auto& d = e.ziffern;
+    const auto n = static_cast<size_t>(stellen);
+    if (d.size() <= n) {
+        d.append(n - d.size(), '0');
+        return;
+    }
+    bool klebrig = e.klebrig || d.find_first_not_of('0', n + 1) != std::string::npos;
+    const char naechste = d[n];
+    d.resize(n);
+    const bool auf = naechste > '5' || (naechste == '5' && (klebrig || (d[n - 1] - '0') % 2 == 1));
+    if (!auf) {
+        return;
+    }
+    size_t i = n;
+    for (; i > 0 && d[i - 1] == '9'; --i) {
+        d[i - 1] = '0';
+    }
+    if (i > 0) {
+        ++d[i - 1];
+    } else {
+        d[0] = '1';
+        ++e.dezimalexponent;
+    }
 }
 
 } // namespace
 
 Dezimalziffern Zerlege(Extended wert, int stellen) {
     Dezimalziffern z;
-    if (wert != 0 && Zerlege_schnell(wert, stellen, z)) {
+    z.negativ = std::signbit(wert);
+    if (wert == 0) {
+        z.ziffern.assign(static_cast<size_t>(stellen), '0');
         return z;
     }
-    return Zerlege_allgemein(wert, stellen);
+    const Binaer64 b = Auf_64_Bit(wert);
+    Exakte_Ziffern e;
+    if (!Ziffern_schnell(b, stellen + 1, e)) {
+        e = Ziffern_von(b, stellen + 1);
+    }
+    Runde_gerade(e, stellen);
+    z.ziffern = std::move(e.ziffern);
+    z.exponent = e.dezimalexponent;
+    return z;
 }
 
 void Runde_auf(Dezimalziffern& z, int anzahl) {

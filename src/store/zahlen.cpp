@@ -2,9 +2,11 @@
 
 #include "store/dezimalziffern.h"
 #include "store/fehler.h"
+#include "store/grosszahl.h"
+#include "store/kuerzeste_form.h"
 #include "store/text.h"
 
-#include <charconv>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -56,22 +58,75 @@ size_t Zahlsyntax(std::string_view s, size_t pos, char dezimal, std::string& puf
     return pos;
 }
 
-std::optional<Extended> Wandle(const std::string& puffer) {
-    Extended wert = 0;
-    const auto [ende, fehler] = std::from_chars(puffer.data(), puffer.data() + puffer.size(), wert);
-    if (fehler == std::errc::result_out_of_range) {
-        // Too small to hold is zero; too large is no number the program can use.
-        const auto e = puffer.find('e');
-        const bool klein = e != std::string::npos && puffer[e + 1] == '-';
-        if (klein) {
-            return puffer.front() == '-' ? -0.0L : 0.0L;
+// A value of at most 19 digits times an exact power of ten is one correctly
+// rounded step. Where long double is wider than the extended format, that
+// result is rounded again to 64 bits, which gives the nearest 64-bit value
+// unless it lay right at the middle between two (then the exact way decides).
+std::optional<Extended> Wandle_schnell(std::string_view ziffern, long exponent10, bool negativ) {
+    if (ziffern.size() > 19 || exponent10 < -27 || exponent10 > 27) {
+        return std::nullopt;
+    }
+    std::uint64_t d = 0;
+    for (const char c : ziffern) {
+        d = d * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    Extended p = 1;
+    for (long i = exponent10 < 0 ? -exponent10 : exponent10; i > 0; --i) {
+        p *= 10;
+    }
+    Extended betrag = exponent10 < 0 ? static_cast<Extended>(d) / p : static_cast<Extended>(d) * p;
+    if (std::numeric_limits<Extended>::digits != 64 && betrag != 0) {
+        const Binaer64 b = Auf_64_Bit(betrag);
+        if (b.knapp) {
+            return std::nullopt;
         }
-        return std::nullopt;
+        betrag = std::ldexp(static_cast<Extended>(b.mantisse), b.exponent);
     }
-    if (fehler != std::errc() || ende != puffer.data() + puffer.size()) {
-        return std::nullopt;
+    return negativ ? -betrag : betrag;
+}
+
+// The text Zahlsyntax wrote, as the nearest extended value. Too small to
+// hold is zero; too large is no number the program can use.
+std::optional<Extended> Wandle(const std::string& puffer) {
+    std::string_view s = puffer;
+    const bool negativ = !s.empty() && s.front() == '-';
+    if (negativ) {
+        s.remove_prefix(1);
     }
-    return wert;
+    const auto e = s.find('e');
+    long exponent10 = 0;
+    if (e != std::string_view::npos) {
+        std::string_view ex = s.substr(e + 1);
+        const bool minus = !ex.empty() && ex.front() == '-';
+        if (!ex.empty() && (ex.front() == '-' || ex.front() == '+')) {
+            ex.remove_prefix(1);
+        }
+        for (const char c : ex) {
+            exponent10 = std::min(exponent10 * 10 + (c - '0'), 100000000L);
+        }
+        exponent10 = minus ? -exponent10 : exponent10;
+        s = s.substr(0, e);
+    }
+    std::string ziffern;
+    ziffern.reserve(s.size());
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '.') {
+            exponent10 -= static_cast<long>(s.size() - 1 - i);
+        } else {
+            ziffern += s[i];
+        }
+    }
+    // Trailing zeros only scale.
+    while (ziffern.size() > 1 && ziffern.back() == '0') {
+        ziffern.pop_back();
+        ++exponent10;
+    }
+    const auto start = std::min(ziffern.find_first_not_of('0'), ziffern.size());
+    const std::string_view bedeutend = std::string_view(ziffern).substr(start);
+    if (auto wert = Wandle_schnell(bedeutend, exponent10, negativ)) {
+        return wert;
+    }
+    return Dezimal_zu_Extended(bedeutend, exponent10, negativ);
 }
 
 size_t Ueberspringe_Leerzeichen(std::string_view s, size_t pos) {
@@ -272,10 +327,7 @@ std::string Fuenfstellig(Extended wert, char dezimal) {
 }
 
 std::string Kurzform(double wert) {
-    char puffer[64];
-    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, wert);
-    (void)fehler;
-    return std::string(puffer, ende);
+    return Kuerzeste_Form(wert);
 }
 
 } // namespace pelmark

@@ -1,0 +1,179 @@
+// The page: draws what the core answers and hands it what the user asks.
+// Every rule (reading the search, the values, their sources, steam and units)
+// lives in the core; this file only calls it.
+import Pelmark from './pelmark.js';
+
+const $ = (id) => document.getElementById(id);
+let kern;
+
+function frage(name, ...argumente) {
+  const typen = argumente.map((a) => (typeof a === 'number' ? 'number' : 'string'));
+  return JSON.parse(kern.ccall(name, 'string', typen, argumente));
+}
+
+function zeigeMeldungen(antwort) {
+  $('meldungen').textContent = (antwort.meldungen || []).join('\n');
+}
+
+function element(tag, klasse, text) {
+  const e = document.createElement(tag);
+  if (klasse) e.className = klasse;
+  if (text !== undefined) e.textContent = text;
+  return e;
+}
+
+function zeichneZeile(zeile) {
+  const details = element('details');
+  details.dataset.feld = zeile.feld;
+  const summary = element('summary');
+  summary.append(element('span', 'beschriftung', zeile.beschriftung),
+    element('span', 'wert', `${zeile.wert} ${zeile.einheit}`.trim()));
+  const quelle = element('div', 'quelle');
+  details.append(summary, quelle);
+  // The source is asked for when the value is tapped.
+  details.addEventListener('toggle', () => {
+    if (!details.open || quelle.childElementCount) return;
+    const texte = zeile.feld ? frage('pm_quelle', zeile.feld) : [];
+    for (const text of texte.length ? texte : [zeile.datei || 'Auswahl']) quelle.append(element('p', '', text));
+  });
+  return details;
+}
+
+function zeichneBlatt(blatt) {
+  $('blatttitel').textContent = blatt.titel;
+  const teile = blatt.gruppen.map((gruppe) => {
+    const div = element('div', 'gruppe');
+    div.append(element('h3', '', gruppe.titel), ...gruppe.zeilen.map(zeichneZeile));
+    return div;
+  });
+  $('blatt').replaceChildren(...teile);
+}
+
+function zeigeAnsicht(name) {
+  for (const a of document.querySelectorAll('nav a')) {
+    if (a.dataset.ansicht === name) a.setAttribute('aria-current', 'page');
+    else a.removeAttribute('aria-current');
+  }
+  for (const id of ['masse', 'dampf', 'einheiten']) $(id).hidden = id !== name;
+}
+
+const Dampfwerte = [
+  ['E_Dampftemperatur', 'Temperatur [°C]'], ['L_Wert_V', 'V" [m³/kg]'],
+  ['L_Wert_h', 'h [Kj/kg]'], ['L_Wert_r', 'r [Kj/kg]'],
+];
+
+function zustand(namen) {
+  return frage('pm_zustand', namen.join('\n'));
+}
+
+function zeichneDampf() {
+  const werte = zustand(['E_Dampfdruck', ...Dampfwerte.map(([n]) => n)]);
+  if (document.activeElement !== $('E_Dampfdruck')) $('E_Dampfdruck').value = werte.E_Dampfdruck;
+  $('dampfwerte').replaceChildren(...Dampfwerte.flatMap(([name, text]) => {
+    const dd = element('dd', '', werte[name]);
+    dd.id = name;
+    return [element('dt', '', text), dd];
+  }));
+}
+
+// A list's state reads "I: TEXT"; its entries are joined by " | ".
+function fuelleListe(name, werte) {
+  const select = $(name);
+  const eintraege = werte[`${name}.eintraege`] ? werte[`${name}.eintraege`].split(' | ') : [];
+  select.replaceChildren(...eintraege.map((t, i) => new Option(t, i)));
+  select.value = String(parseInt(werte[name], 10));
+}
+
+function zeichneEinheiten() {
+  const listen = ['LB_Massart', 'LB_Quellmass', 'LB_Zielmass'];
+  const werte = zustand([...listen, ...listen.map((n) => `${n}.eintraege`),
+    'E_Anz_Quellmass', 'E_Anz_Zielmass', 'L_Ziel']);
+  for (const name of listen) fuelleListe(name, werte);
+  if (document.activeElement !== $('E_Anz_Quellmass')) $('E_Anz_Quellmass').value = werte.E_Anz_Quellmass;
+  $('E_Anz_Zielmass').textContent = werte.E_Anz_Zielmass;
+  $('L_Ziel').textContent = werte.L_Ziel;
+}
+
+function zeichneAlles() {
+  zeichneDampf();
+  zeichneEinheiten();
+}
+
+function suche(text, ansichtWechseln = true) {
+  const antwort = frage('pm_suche', text);
+  $('suchmeldung').textContent = antwort.meldung;
+  zeigeMeldungen(antwort);
+  if (!antwort.erkannt) return antwort;
+  if (antwort.blatt) zeichneBlatt(antwort.blatt);
+  zeichneAlles();
+  if (ansichtWechseln) zeigeAnsicht(antwort.seite === 'TS_Dehnung' ? 'dampf' : 'masse');
+  return antwort;
+}
+
+function auswahlAusAdresse() {
+  return decodeURIComponent(location.hash.replace(/^#/, ''));
+}
+
+function verbinde() {
+  $('suche').addEventListener('submit', (ereignis) => {
+    ereignis.preventDefault();
+    const text = $('suchfeld').value.trim();
+    if (!text) return;
+    const antwort = suche(text);
+    if (antwort.erkannt) history.replaceState(null, '', `#${encodeURIComponent(text)}`);
+  });
+  $('suchfeld').addEventListener('input', () => {
+    const vorschlaege = frage('pm_vorschlaege', $('suchfeld').value);
+    $('vorschlaege').replaceChildren(...vorschlaege.map((t) => new Option(t)));
+  });
+  for (const a of document.querySelectorAll('nav a')) {
+    a.addEventListener('click', (ereignis) => {
+      ereignis.preventDefault();
+      zeigeAnsicht(a.dataset.ansicht);
+    });
+  }
+  for (const name of ['E_Dampfdruck', 'E_Anz_Quellmass']) {
+    $(name).addEventListener('change', () => {
+      zeigeMeldungen(frage('pm_tippe', name, $(name).value));
+      zeichneAlles();
+    });
+  }
+  for (const name of ['LB_Massart', 'LB_Quellmass', 'LB_Zielmass']) {
+    $(name).addEventListener('change', () => {
+      zeigeMeldungen(frage('pm_waehle', name, Number($(name).value)));
+      zeichneAlles();
+    });
+  }
+  addEventListener('hashchange', () => {
+    const auswahl = auswahlAusAdresse();
+    if (auswahl) {
+      $('suchfeld').value = auswahl;
+      suche(auswahl);
+    }
+  });
+}
+
+async function start() {
+  kern = await Pelmark({ locateFile: (datei) => new URL(datei, import.meta.url).href });
+  performance.mark('pelmark-modul');
+  zeigeMeldungen(frage('pm_start'));
+  performance.mark('pelmark-start');
+  const auswahl = auswahlAusAdresse() || 'DN 100 PN 16';
+  $('suchfeld').value = auswahl;
+  suche(auswahl);
+  performance.mark('pelmark-erstes-ergebnis');
+  verbinde();
+}
+
+try {
+  await start();
+} catch (fehler) {
+  $('meldungen').textContent = `Pelmark konnte nicht starten: ${fehler}`;
+} finally {
+  document.documentElement.classList.remove('wartet');
+  document.documentElement.dataset.bereit = 'ja';
+}
+
+if ('serviceWorker' in navigator) {
+  navigator.serviceWorker.register('sw.js').catch(() => {});
+}
