@@ -27,20 +27,6 @@ std::string Inhalt(const fs::path& p) {
     return {std::istreambuf_iterator<char>(ein), {}};
 }
 
-bool Gleich(const TEStringGrid& a, const TEStringGrid& b) {
-    if (a.ColCount() != b.ColCount() || a.RowCount() != b.RowCount()) {
-        return false;
-    }
-    for (int r = 0; r < a.RowCount(); ++r) {
-        for (int c = 0; c < a.ColCount(); ++c) {
-            if (a.Cell(c, r) != b.Cell(c, r)) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, size_t groesse) {
@@ -60,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, size_t groesse)
     }
     TEStringGrid wieder;
     wieder.LoadFromFile(erste);
-    if (!Gleich(gitter, wieder)) {
+    if (!gitter.Gleiche_Zellen(wieder)) {
         std::abort(); // saved, then loaded back differently
     }
     wieder.SaveToFile(zweite);

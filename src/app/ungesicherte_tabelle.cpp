@@ -5,28 +5,10 @@
 
 namespace pelmark {
 
-namespace {
-
-bool Gleiche_Zellen(const TEStringGrid& a, const TEStringGrid& b) {
-    if (a.ColCount() != b.ColCount() || a.RowCount() != b.RowCount()) {
-        return false;
-    }
-    for (int r = 0; r < a.RowCount(); ++r) {
-        for (int c = 0; c < a.ColCount(); ++c) {
-            if (a.Cell(c, r) != b.Cell(c, r)) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
-} // namespace
-
 bool Tabelle_geaendert(const Mainform& f) {
     const Tabellenstand& stand = f.Freie_Tabelle;
     return stand.Editmodus && !stand.Pfad.empty() &&
-           !Gleiche_Zellen(stand.Gitter, f.maske.SG_Tabellen.Grid);
+           !stand.Gitter.Gleiche_Zellen(f.maske.SG_Tabellen.Grid);
 }
 
 void Tabellenstand_merken(Mainform& f, const std::string& pfad, bool editmodus) {

@@ -35,6 +35,10 @@ void TEStringGrid::Leere_alles() {
     }
 }
 
+bool TEStringGrid::Gleiche_Zellen(const TEStringGrid& andere) const {
+    return spalten_ == andere.spalten_ && zeilen_ == andere.zeilen_ && zellen_ == andere.zellen_;
+}
+
 void TEStringGrid::Clear() {
     for (int r = 1; r < zeilen_; ++r) {
         Leere_Zeile(r);

@@ -81,6 +81,8 @@ class TEStringGrid {
 
     // Row and column edits and searches (gitter_zeilen.cpp).
     void Clear();
+    // The same number of rows and columns and the same text in every cell.
+    bool Gleiche_Zellen(const TEStringGrid& andere) const;
     void InsertLine(int LineNr);
     void DeleteLine(int LineNr);
     void ChangeLine(int LineNr1, int LineNr2);

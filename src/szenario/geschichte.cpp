@@ -180,7 +180,8 @@ std::vector<std::string> Auf_Endstand_bringen(const Mainform& ziel, const Benutz
     // An input that shows a value the program wrote (the steam panel's
     // field that became the fixed one) counts with that value.
     const auto eingaben = e.Eingaben(ziel);
-    for (const auto& [name, feld] : m.Felder()) {
+    for (const auto& [feldname, feld] : m.Felder()) {
+        const std::string& name = feldname; // a lambda may not take a structured binding
         const auto* edit = std::get_if<Edit*>(&feld);
         const bool getippt =
             std::any_of(eingaben.begin(), eingaben.end(),
