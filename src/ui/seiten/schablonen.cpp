@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -93,6 +94,7 @@ void Eingabezeile(QGridLayout* raster, int zeile, const QString& text, const cha
                   const QString& einheit, QWidget* eltern, const QString& tipp = {}) {
     raster->addWidget(Beschriftung(text, eltern), zeile, 0);
     auto* feld = Feld(name, eltern, false);
+    feld->setMaximumWidth(110);
     feld->setToolTip(tipp);
     raster->addWidget(feld, zeile, 1);
     raster->addWidget(Einheit(einheit, eltern), zeile, 2);
@@ -101,7 +103,9 @@ void Eingabezeile(QGridLayout* raster, int zeile, const QString& text, const cha
 void Ausgabezeile(QGridLayout* raster, int zeile, const QString& text, const char* name,
                   const QString& einheit, QWidget* eltern) {
     raster->addWidget(Beschriftung(text, eltern), zeile, 0);
-    raster->addWidget(Feld(name, eltern), zeile, 1);
+    auto* feld = Feld(name, eltern);
+    feld->setMaximumWidth(110);
+    raster->addWidget(feld, zeile, 1);
     raster->addWidget(Einheit(einheit, eltern), zeile, 2);
 }
 
@@ -110,6 +114,17 @@ QLabel* Textfeld(const char* name, QWidget* eltern) {
     text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return text;
+}
+
+// The ordinate table (up to 24 lines) scrolls in a box of its own, so the
+// page keeps the window's height.
+QScrollArea* Ordinatenfeld(const char* name, QWidget* eltern) {
+    auto* rolle = new QScrollArea(eltern);
+    rolle->setWidget(Textfeld(name, rolle));
+    rolle->setWidgetResizable(true);
+    rolle->setFrameShape(QFrame::NoFrame);
+    rolle->setFixedHeight(120);
+    return rolle;
 }
 
 // "Drucken …" and "Als PDF …" for the drawings.
@@ -148,6 +163,7 @@ QGroupBox* Stutzengruppe(Mainform& f, QWidget* eltern) {
     auto* gruppe = new QGroupBox(QStringLiteral("Stutzen"), eltern);
     gruppe->setObjectName(QStringLiteral("P_Stutzen"));
     auto* raster = new QGridLayout(gruppe);
+    raster->setColumnStretch(3, 1);
     Eingabezeile(raster, 0, QStringLiteral("Aussendm. Stutzen"), "E_Stutzen_Da", "mm", gruppe,
                  QStringLiteral("leer: DN2 der Seite \"Maße Rohrteile\""));
     Eingabezeile(raster, 1, QStringLiteral("Aussendm. Hauptrohr"), "E_Hauptrohr_Da", "mm", gruppe,
@@ -160,7 +176,7 @@ QGroupBox* Stutzengruppe(Mainform& f, QWidget* eltern) {
     raster->addWidget(Textfeld("L_Stutzen_Masse", gruppe), 5, 0, 1, 3);
     Ausgabezeile(raster, 6, QStringLiteral("Abwicklung"), "E_Stutzen_Abwicklung", "mm", gruppe);
     Ausgabezeile(raster, 7, QStringLiteral("Grösste Tiefe"), "E_Stutzen_Tiefe", "mm", gruppe);
-    raster->addWidget(Textfeld("M_Stutzen_Ordinaten", gruppe), 8, 0, 1, 3);
+    raster->addWidget(Ordinatenfeld("M_Stutzen_Ordinaten", gruppe), 8, 0, 1, 4);
     raster->addWidget(
         Knoepfe(
             "B_Stutzen_Drucken", "B_Stutzen_Pdf", [&f] { return Stutzen_aus_Maske(f); }, gruppe),
@@ -172,6 +188,7 @@ QGroupBox* Segmentgruppe(Mainform& f, QWidget* eltern) {
     auto* gruppe = new QGroupBox(QStringLiteral("Segmentbogen"), eltern);
     gruppe->setObjectName(QStringLiteral("P_Segmentbogen"));
     auto* raster = new QGridLayout(gruppe);
+    raster->setColumnStretch(3, 1);
     Eingabezeile(raster, 0, QStringLiteral("Aussendm."), "E_Segment_Da", "mm", gruppe,
                  QStringLiteral("leer: DN1 der Seite \"Maße Rohrteile\""));
     Eingabezeile(raster, 1, QStringLiteral("Radius"), "E_Segment_Radius", "mm", gruppe,
@@ -185,7 +202,7 @@ QGroupBox* Segmentgruppe(Mainform& f, QWidget* eltern) {
     Ausgabezeile(raster, 6, QStringLiteral("Schnittwinkel"), "E_Segment_Schnittwinkel", "°",
                  gruppe);
     raster->addWidget(Textfeld("M_Segment_Stuecke", gruppe), 7, 0, 1, 3);
-    raster->addWidget(Textfeld("M_Segment_Ordinaten", gruppe), 8, 0, 1, 3);
+    raster->addWidget(Ordinatenfeld("M_Segment_Ordinaten", gruppe), 8, 0, 1, 4);
     raster->addWidget(Knoepfe(
                           "B_Segment_Drucken", "B_Segment_Pdf",
                           [&f] { return Segmentbogen_aus_Maske(f); }, gruppe),
