@@ -211,8 +211,14 @@ std::vector<std::string> Wertunterschiede(const Mainform& a, const Mainform& b, 
             continue;
         }
         std::vector<std::string> namen = {name};
-        if (std::holds_alternative<Edit*>(feld)) {
-            namen.push_back(name + ".quelle");
+        if (const auto* edit = std::get_if<Edit*>(&feld)) {
+            // The reason behind a "-" belongs to results. A field the user
+            // types into is compared by its text: the flow panel's three
+            // fields are inputs and results at once, and which of them was
+            // computed depends on the order they were typed in.
+            if ((*edit)->ReadOnly) {
+                namen.push_back(name + ".quelle");
+            }
         } else if (std::holds_alternative<Liste*>(feld)) {
             namen.push_back(name + ".eintraege");
         }

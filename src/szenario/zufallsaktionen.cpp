@@ -198,7 +198,10 @@ void Vermerke(const std::string& zeile, Benutzereingaben& e) {
         e.Verlassen(z->Name);
     } else if (z->Verb == "waehle" && z->Name == "SG_Material") {
         e.Zeile_gewaehlt(z->Name);
-    } else if (z->Verb == "waehle" && z->Name == "FileListBox1") {
+    } else if ((z->Verb == "waehle" && z->Name == "FileListBox1") ||
+               (z->Verb == "klick" && z->Name == "CB_Edit")) {
+        // Another table, or the edit mode switched: unsaved edits are
+        // discarded (the answer a script gives when it gives none).
         e.Tabelle_gewechselt();
     } else if (z->Verb == "zelle") {
         const auto blank = z->Text.find(' ');
