@@ -11,6 +11,7 @@
 #include "ui/erstes_bild.h"
 #include "ui/hauptfenster.h"
 #include "ui/massblatt_pdf.h"
+#include "ui/ohne_fenster.h"
 #include "ui/qt_umgebung.h"
 #include "ui/schablone_lauf.h"
 #include "ui/sprache.h"
@@ -33,15 +34,10 @@ namespace {
 // display is needed; messages go to stderr.
 int Massblatt_schreiben(int argc, char** argv, const pelmark::Aufruf& aufruf,
                         const std::string& firmenordner) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication anwendung(argc, argv);
-    pelmark::Stille_Umgebung umgebung;
-    const pelmark::Programmordner ordner =
-        pelmark::Programmordner_einrichten(QCoreApplication::applicationDirPath().toStdString(),
-                                           pelmark::Benutzerumgebung_lesen(), umgebung);
+    pelmark::ui::Ohne_Fenster ohne_fenster(argc, argv);
+    pelmark::Stille_Umgebung& umgebung = ohne_fenster.Plattform;
     const auto lauf = pelmark::Massblatt_fuer_Auswahl(
-        umgebung, ordner.Ordner.string() + "/", aufruf.Auswahl,
-        QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString(), firmenordner);
+        umgebung, ohne_fenster.Ordner(), aufruf.Auswahl, ohne_fenster.Datum(), firmenordner);
     if (!lauf.Blatt) {
         std::cerr << "pelmark: " << lauf.Meldung << "\n";
         return lauf.Status;
@@ -50,14 +46,7 @@ int Massblatt_schreiben(int argc, char** argv, const pelmark::Aufruf& aufruf,
         std::cerr << "pelmark: " << warnung << "\n";
     }
     try {
-        if (aufruf.Csv == "-") {
-            // "--csv -": the table to standard output.
-            for (const std::string& zeile : pelmark::Massblatt_tabelle(*lauf.Blatt)) {
-                std::cout << zeile << "\n";
-            }
-        } else if (!aufruf.Csv.empty()) {
-            pelmark::Massblatt_speichern(*lauf.Blatt, aufruf.Csv);
-        }
+        pelmark::Massblatt_tabelle_ausgeben(*lauf.Blatt, aufruf.Csv, std::cout);
     } catch (const std::exception& fehler) {
         std::cerr << "pelmark: " << fehler.what() << "\n";
         return 1;

@@ -8,6 +8,7 @@
 #include "form/maske.h"
 
 #include <algorithm>
+#include <ostream>
 
 namespace pelmark {
 
@@ -213,6 +214,17 @@ Zeilenliste Massblatt_tabelle(const Massblatt& blatt) {
 void Massblatt_speichern(const Massblatt& blatt, const std::filesystem::path& datei) {
     const Zeilenliste zeilen = Massblatt_tabelle(blatt);
     Schreibe_Textdatei(datei, zeilen, Passende_Kodierung(zeilen));
+}
+
+void Massblatt_tabelle_ausgeben(const Massblatt& blatt, const std::string& ziel,
+                                std::ostream& aus) {
+    if (ziel == "-") {
+        for (const std::string& zeile : Massblatt_tabelle(blatt)) {
+            aus << zeile << "\n";
+        }
+    } else if (!ziel.empty()) {
+        Massblatt_speichern(blatt, ziel);
+    }
 }
 
 std::string Massblatt_text(const Massblatt& blatt) {

@@ -9,6 +9,7 @@
 #include "store/textdatei.h"
 
 #include <filesystem>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,6 +48,10 @@ Massblatt Massblatt_erstellen(const Mainform& f, Blattart art, const std::string
 // line per value; title, version and date lead as rows of their own.
 Zeilenliste Massblatt_tabelle(const Massblatt& blatt);
 void Massblatt_speichern(const Massblatt& blatt, const std::filesystem::path& datei);
+// "--csv ZIEL" of the command line: the table into the file ZIEL, or onto
+// standard output "aus" when ZIEL is "-"; nothing when ZIEL is empty. A file
+// that cannot be written throws the file error.
+void Massblatt_tabelle_ausgeben(const Massblatt& blatt, const std::string& ziel, std::ostream& aus);
 
 // The sheet as plain text, one "caption: value unit  [file]" line per value.
 std::string Massblatt_text(const Massblatt& blatt);

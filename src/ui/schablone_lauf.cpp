@@ -1,13 +1,9 @@
 // The template options, run on the offscreen platform so no display is needed.
 #include "ui/schablone_lauf.h"
 
-#include "app/programmordner.h"
 #include "app/schablonen_lauf.h"
+#include "ui/ohne_fenster.h"
 #include "ui/schablone_druck.h"
-
-#include <QCoreApplication>
-#include <QDate>
-#include <QGuiApplication>
 
 #include <iostream>
 
@@ -19,26 +15,16 @@ int Schablone_schreiben(int argc, char** argv) {
         return 2; // Aufruf_lesen has refused it already
     }
     const Schablonenauftrag& auftrag = *lesung->Auftrag;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication anwendung(argc, argv);
-    Stille_Umgebung umgebung;
-    const Programmordner ordner = Programmordner_einrichten(
-        QCoreApplication::applicationDirPath().toStdString(), Benutzerumgebung_lesen(), umgebung);
-    const auto lauf = Schablone_fuer_Auftrag(
-        umgebung, ordner.Ordner.string() + "/", auftrag,
-        QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString());
+    Ohne_Fenster lauf_ohne_fenster(argc, argv);
+    const auto lauf =
+        Schablone_fuer_Auftrag(lauf_ohne_fenster.Plattform, lauf_ohne_fenster.Ordner(), auftrag,
+                               lauf_ohne_fenster.Datum());
     if (lauf.Status != 0) {
         std::cerr << "pelmark: " << lauf.Meldung << "\n";
         return lauf.Status;
     }
     try {
-        if (auftrag.Csv == "-") {
-            for (const std::string& zeile : Massblatt_tabelle(lauf.Blatt)) {
-                std::cout << zeile << "\n";
-            }
-        } else if (!auftrag.Csv.empty()) {
-            Massblatt_speichern(lauf.Blatt, auftrag.Csv);
-        }
+        Massblatt_tabelle_ausgeben(lauf.Blatt, auftrag.Csv, std::cout);
     } catch (const std::exception& fehler) {
         std::cerr << "pelmark: " << fehler.what() << "\n";
         return 1;
