@@ -27,7 +27,7 @@ function zeichneZeile(zeile) {
   details.dataset.feld = zeile.feld;
   const summary = element('summary');
   summary.append(element('span', 'beschriftung', zeile.beschriftung),
-    element('span', 'wert', `${zeile.wert} ${zeile.einheit}`.trim()));
+    element('span', 'wert', zeile.text));
   const quelle = element('div', 'quelle');
   details.append(summary, quelle);
   // The source is asked for when the value is tapped.

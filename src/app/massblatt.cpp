@@ -120,11 +120,6 @@ std::string Blatttitel(const Mainform& f, Blattart art) {
            m.LB_PN.Auswahltext() + (ansi ? " (ANSI)" : " (DIN)");
 }
 
-// "220 mm"; a field without a value shows no unit either.
-std::string Mit_Einheit(const Blattzeile& z) {
-    return z.Wert.empty() || z.Einheit.empty() ? z.Wert : z.Wert + " " + z.Einheit;
-}
-
 std::string Ohne_Semikolon(std::string text) {
     std::replace(text.begin(), text.end(), ';', ',');
     return text;
@@ -214,6 +209,10 @@ Zeilenliste Massblatt_tabelle(const Massblatt& blatt) {
 void Massblatt_speichern(const Massblatt& blatt, const std::filesystem::path& datei) {
     const Zeilenliste zeilen = Massblatt_tabelle(blatt);
     Schreibe_Textdatei(datei, zeilen, Passende_Kodierung(zeilen));
+}
+
+std::string Mit_Einheit(const Blattzeile& z) {
+    return z.Wert.empty() || z.Einheit.empty() ? z.Wert : z.Wert + " " + z.Einheit;
 }
 
 void Massblatt_tabelle_ausgeben(const Massblatt& blatt, const std::string& ziel,

@@ -48,6 +48,9 @@ Massblatt Massblatt_erstellen(const Mainform& f, Blattart art, const std::string
 // line per value; title, version and date lead as rows of their own.
 Zeilenliste Massblatt_tabelle(const Massblatt& blatt);
 void Massblatt_speichern(const Massblatt& blatt, const std::filesystem::path& datei);
+// "220 mm"; a field without a value shows no unit either.
+std::string Mit_Einheit(const Blattzeile& z);
+
 // "--csv ZIEL" of the command line: the table into the file ZIEL, or onto
 // standard output "aus" when ZIEL is "-"; nothing when ZIEL is empty. A file
 // that cannot be written throws the file error.

@@ -41,6 +41,7 @@ std::string Zeile_json(const Blattzeile& z) {
                         {"beschriftung", Json_Text(z.Beschriftung)},
                         {"wert", Json_Text(z.Wert)},
                         {"einheit", Json_Text(z.Einheit)},
+                        {"text", Json_Text(Mit_Einheit(z))},
                         {"datei", Json_Text(z.Datei)}});
 }
 

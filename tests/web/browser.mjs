@@ -60,7 +60,7 @@ function blattNativ(pelmark, auswahl) {
   fs.rmSync(path.dirname(datei), { recursive: true });
   return zeilen.map((z) => z.split(';'))
     .filter(([gruppe]) => !['Maßblatt', 'Programm', 'Datum'].includes(gruppe))
-    .map(([gruppe, text, wert, einheit]) => [gruppe, text, `${wert} ${einheit}`.trim()]);
+    .map(([gruppe, text, wert, einheit]) => [gruppe, text, wert ? `${wert} ${einheit}`.trim() : wert]);
 }
 
 async function telefon(browser, server) {
