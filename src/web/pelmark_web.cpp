@@ -145,6 +145,19 @@ const char* pm_waehle(const char* name, int index) {
     return Antworte(s, Json_Objekt({{"meldungen", Meldungen_abholen(s)}}));
 }
 
+// The user clicks a radio button: it is set, the others of its group cleared,
+// and its click handler runs.
+const char* pm_klicke(const char* name) {
+    Sitzung& s = Die_Sitzung();
+    if (const Feldzeiger* feld = s.form->maske.Finde(name)) {
+        if (auto* const* schalter = std::get_if<Schalter*>(feld)) {
+            s.form->maske.Radio_ein(**schalter);
+            Loese_aus(*s.form, name, Ereignis::Klick);
+        }
+    }
+    return Antworte(s, Json_Objekt({{"meldungen", Meldungen_abholen(s)}}));
+}
+
 // The user types into an edit and leaves it: its change and leave handlers run.
 const char* pm_tippe(const char* name, const char* text) {
     Sitzung& s = Die_Sitzung();
