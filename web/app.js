@@ -3,6 +3,8 @@
 // lives in the core; this file only calls it.
 import Pelmark from './pelmark.js';
 
+import { verbindeRohrbau, zeichneRohrbau } from './rohrbau.js';
+
 const $ = (id) => document.getElementById(id);
 let kern;
 
@@ -54,7 +56,7 @@ function zeigeAnsicht(name) {
     if (a.dataset.ansicht === name) a.setAttribute('aria-current', 'page');
     else a.removeAttribute('aria-current');
   }
-  for (const id of ['masse', 'dampf', 'einheiten']) $(id).hidden = id !== name;
+  for (const id of ['masse', 'dampf', 'einheiten', 'rohrbau']) $(id).hidden = id !== name;
 }
 
 const Dampfwerte = [
@@ -97,6 +99,7 @@ function zeichneEinheiten() {
 function zeichneAlles() {
   zeichneDampf();
   zeichneEinheiten();
+  zeichneRohrbau(frage);
 }
 
 function suche(text, ansichtWechseln = true) {
@@ -106,7 +109,8 @@ function suche(text, ansichtWechseln = true) {
   if (!antwort.erkannt) return antwort;
   if (antwort.blatt) zeichneBlatt(antwort.blatt);
   zeichneAlles();
-  if (ansichtWechseln) zeigeAnsicht(antwort.seite === 'TS_Dehnung' ? 'dampf' : 'masse');
+  const ansichten = { TS_Dehnung: 'dampf', TS_Rohrbau: 'rohrbau' };
+  if (ansichtWechseln) zeigeAnsicht(ansichten[antwort.seite] || 'masse');
   return antwort;
 }
 
@@ -144,6 +148,10 @@ function verbinde() {
       zeichneAlles();
     });
   }
+  verbindeRohrbau(frage, (antwort) => {
+    zeigeMeldungen(antwort);
+    zeichneAlles();
+  });
   addEventListener('hashchange', () => {
     const auswahl = auswahlAusAdresse();
     if (auswahl) {
