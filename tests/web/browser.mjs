@@ -1,7 +1,7 @@
 // The browser edition in headless chromium: a phone with touch and a desktop;
-// a search, the values and their sources, steam and units, a reload without
-// network (service worker), no console error, no request to another origin,
-// and the page's values equal to the native Maßblatt.
+// a search, the values and their sources, steam, units and offsets, a reload
+// without network (service worker), no console error, no request to another
+// origin, and the page's values equal to the native Maßblatt.
 // node browser.mjs [PELMARK]  (PELMARK: the native program, for the comparison)
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
@@ -121,6 +121,54 @@ async function telefon(browser, server) {
   await seite.close();
 }
 
+// The offset on the phone: typed values, the radio buttons, a source and a "-" with its reason.
+async function rohrbau(browser, server) {
+  const seite = await neueSeite(browser, server,
+    { width: 390, height: 844, isMobile: true, hasTouch: true, deviceScaleFactor: 3 });
+  await oeffne(seite, `${server.url}#DN%20100%20PN%2016`);
+  await seite.tap('nav a[data-ansicht="rohrbau"]');
+  const auswahl = await seite.$eval('#L_Rohrbau_Auswahl', (e) => e.textContent);
+  pruefe('Rohrbau: Nennweite und Radius der Auswahl', auswahl.startsWith('DN 100 (DIN)') && auswahl.includes('R 152,5 mm'), auswahl);
+  const wert = (feld) => seite.$eval(`details[data-feld="${feld}"] output`, (e) => e.textContent);
+  const tippe = async (feld, text) => {
+    await seite.tap(`#${feld}`);
+    await seite.$eval(`#${feld}`, (e) => { e.value = ''; });
+    await seite.type(`#${feld}`, text);
+    await seite.keyboard.press('Enter');
+  };
+  const quelle = async (feld) => {
+    await seite.tap(`details[data-feld="${feld}"] summary`);
+    await seite.waitForFunction(() => [...document.querySelectorAll('#rohrbau details[open] .quelle')]
+      .every((q) => q.innerText !== ''));
+    return seite.$eval(`details[data-feld="${feld}"] .quelle`, (e) => e.innerText);
+  };
+
+  await tippe('E_Etage_Versatz', '500');
+  await tippe('E_Etage_Winkel', '30');
+  pruefe('Rohrbau: Zuschnittlänge bei 30°', (await wert('E_Etage_Zuschnitt')) === '918,3', await wert('E_Etage_Zuschnitt'));
+  await tippe('E_Etage_Winkel', '45');
+  const werte = [await wert('E_Etage_Zuschnitt'), await wert('E_Etage_Abzug')];
+  pruefe('Rohrbau: Zuschnittlänge und Abzug bei 45°', werte.join() === '580,8,63,2', werte.join(' '));
+  await seite.tap('#RB_Etage_Laenge');
+  pruefe('Rohrbau: Längenversatz vorgegeben', (await wert('E_Etage_Alpha')) === '26,6', await wert('E_Etage_Alpha'));
+  await seite.tap('#RB_Etage_Winkel');
+  const abzug = await quelle('E_Etage_Abzug');
+  pruefe('Rohrbau: Quelle des Abzugs nach Tippen', abzug.includes('L(α) = R · tan(α/2)') && abzug.includes('E9_Din.CSV'), abzug);
+
+  await tippe('E_Etage_Versatz', '50');
+  const grund = await quelle('E_Etage_Zuschnitt');
+  pruefe('Rohrbau: zu kleiner Versatz zeigt "-" mit Grund', (await wert('E_Etage_Zuschnitt')) === '-' &&
+    grund.includes('Die Bögen allein sind länger als die Schräglänge; kleinster Versatz 89,3 mm'), grund);
+
+  const klein = await seite.$$eval('#rohrbau summary, #rohrbau input:not([type=radio]), #rohrbau label.schalter',
+    (es) => es.map((e) => [e.id || e.tagName, e.getBoundingClientRect().height]).filter(([, h]) => h < 44));
+  pruefe('Rohrbau: Tippflächen mindestens 44 px', klein.length === 0, JSON.stringify(klein.slice(0, 5)));
+  const tastatur = await seite.$$eval('#rohrbau input:not([type=radio])', (es) => es.every((e) => e.inputMode === 'decimal'));
+  const breite = await seite.evaluate(() => document.documentElement.scrollWidth);
+  pruefe('Rohrbau: Zifferntastatur, nichts breiter als der Bildschirm', tastatur && breite <= 390, String(breite));
+  await seite.close();
+}
+
 async function schreibtisch(browser, server, pelmark) {
   const seite = await neueSeite(browser, server, { width: 1280, height: 900 });
   for (const auswahl of ['DN 100 PN 16', 'NPS 4 Class 300', 'IPE 200']) {
@@ -142,6 +190,7 @@ const server = await starteServer(webOrdner);
 const browser = await starteChromium();
 try {
   await telefon(browser, server);
+  await rohrbau(browser, server);
   await schreibtisch(browser, server, process.argv[2]);
 } catch (e) {
   fehler.push(`Abbruch: ${e.stack}`);
