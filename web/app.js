@@ -2,6 +2,7 @@
 // Every rule (reading the search, the values, their sources, steam and units)
 // lives in the core; this file only calls it.
 import Pelmark from './pelmark.js';
+import WasmBase64 from './pelmark-wasm.js';
 
 import { verbindeRohrbau, zeichneRohrbau } from './rohrbau.js';
 
@@ -161,8 +162,19 @@ function verbinde() {
   });
 }
 
-async function start() {
-  kern = await Pelmark({ locateFile: (datei) => new URL(datei, import.meta.url).href });
+// The module carries its tables and compiles at once: everything below runs
+// before the page is first drawn, so the values are there from the start.
+// The compiled core, decoded by the browser where it can.
+function wasmBytes() {
+  if (Uint8Array.fromBase64) return Uint8Array.fromBase64(WasmBase64);
+  const text = atob(WasmBase64);
+  const bytes = new Uint8Array(text.length);
+  for (let i = 0; i < text.length; ++i) bytes[i] = text.charCodeAt(i);
+  return bytes;
+}
+
+function start() {
+  kern = Pelmark({ wasmBinary: wasmBytes() });
   performance.mark('pelmark-modul');
   zeigeMeldungen(frage('pm_start'));
   performance.mark('pelmark-start');
@@ -174,7 +186,7 @@ async function start() {
 }
 
 try {
-  await start();
+  start();
 } catch (fehler) {
   $('meldungen').textContent = `Pelmark konnte nicht starten: ${fehler}`;
 } finally {

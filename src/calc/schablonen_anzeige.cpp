@@ -76,9 +76,13 @@ std::vector<std::string> Ordinatenzeilen(const Abwicklung& a) {
     return zeilen;
 }
 
+// What the branch panel's fields ask for: the sizes and settings, or the
+// reason there are none. Cheap to read; the solution is worked out apart.
 struct Stutzeneingabe {
-    Ergebnis<Stutzen> Loesung;
+    std::optional<Stutzenmasse> Masse;
+    std::string Grund;
     Schablonennamen Namen;
+    bool operator==(const Stutzeneingabe&) const = default;
 };
 
 Stutzeneingabe Stutzen_lesen(const Mainform& f) {
@@ -90,15 +94,22 @@ Stutzeneingabe Stutzen_lesen(const Mainform& f) {
     const auto aussermitte = Zahl(m.E_Stutzen_Aussermitte, "e Außermitte", grund);
     const int teilung = Ganzzahl(m.E_Stutzen_Teilung, "e Teilung", grund);
     if (!grund.empty()) {
-        return {{std::nullopt, grund}, {}};
+        return {std::nullopt, grund, {}};
     }
-    return {Stutzen_berechnen({stutzen.Da, haupt.Da, *winkel, *aussermitte, teilung}),
+    return {Stutzenmasse{stutzen.Da, haupt.Da, *winkel, *aussermitte, teilung},
+            {},
             {stutzen.Name, haupt.Name}};
 }
 
+Ergebnis<Stutzen> Stutzen_loesen(const Stutzeneingabe& e) {
+    return e.Masse ? Stutzen_berechnen(*e.Masse) : Ergebnis<Stutzen>{std::nullopt, e.Grund};
+}
+
 struct Bogeneingabe {
-    Ergebnis<Segmentbogen> Loesung;
+    std::optional<Segmentmasse> Masse;
+    std::string Grund;
     std::string Name;
+    bool operator==(const Bogeneingabe&) const = default;
 };
 
 Bogeneingabe Bogen_lesen(const Mainform& f) {
@@ -116,22 +127,88 @@ Bogeneingabe Bogen_lesen(const Mainform& f) {
     const int teile = Ganzzahl(m.E_Segment_Teile, "e Anzahl Teile", grund);
     const int teilung = Ganzzahl(m.E_Segment_Teilung, "e Teilung", grund);
     if (!grund.empty()) {
-        return {{std::nullopt, grund}, {}};
+        return {std::nullopt, grund, {}};
     }
-    return {Segmentbogen_berechnen({rohr.Da, *radius, *winkel, teile, teilung}), rohr.Name};
+    return {Segmentmasse{rohr.Da, *radius, *winkel, teile, teilung}, {}, rohr.Name};
 }
 
-void Stutzen_zeigen(Mainform& f) {
+Ergebnis<Segmentbogen> Bogen_loesen(const Bogeneingabe& e) {
+    return e.Masse ? Segmentbogen_berechnen(*e.Masse)
+                   : Ergebnis<Segmentbogen>{std::nullopt, e.Grund};
+}
+
+// A panel's shown results. They follow from its inputs alone, so the last
+// ones are kept and shown again while the inputs stay the same: the panels
+// are refreshed after every event, and working out and writing the ordinates
+// anew each time would make every click slow.
+struct Feldwert {
+    std::string Text;
+    Herkunft Quelle;
+};
+
+Feldwert Ablesen(const Edit& e) {
+    return {e.Text, e.Quelle};
+}
+
+void Eintragen(Edit& e, const Feldwert& w) {
+    e.Text = w.Text;
+    e.Quelle = w.Quelle;
+}
+
+struct Stutzenanzeige {
+    std::string Kopf;
+    Feldwert Abwicklung, Tiefe;
+    std::vector<std::string> Ordinaten;
+};
+
+struct Boganzeige {
+    std::string Kopf;
+    Feldwert Schnittwinkel;
+    std::vector<std::string> Stuecke, Ordinaten;
+};
+
+// The last few inputs with what they showed, the newest first: a fitter
+// going back and forth between two sizes finds both here.
+template <class Eingabe, class Anzeige> class Merker {
+  public:
+    const Anzeige* Finde(const Eingabe& e) const {
+        for (const auto& [eingabe, anzeige] : eintraege_) {
+            if (eingabe == e) {
+                return &anzeige;
+            }
+        }
+        return nullptr;
+    }
+    void Merke(const Eingabe& e, Anzeige a) {
+        if (eintraege_.size() == Plaetze) {
+            eintraege_.pop_back();
+        }
+        eintraege_.emplace(eintraege_.begin(), e, std::move(a));
+    }
+
+  private:
+    static constexpr size_t Plaetze = 16;
+    std::vector<std::pair<Eingabe, Anzeige>> eintraege_;
+};
+
+void Stutzen_schreiben(Maske& m, const Stutzenanzeige& a) {
+    m.L_Stutzen_Masse.Caption = a.Kopf;
+    Eintragen(m.E_Stutzen_Abwicklung, a.Abwicklung);
+    Eintragen(m.E_Stutzen_Tiefe, a.Tiefe);
+    m.M_Stutzen_Ordinaten.Lines = a.Ordinaten;
+}
+
+void Stutzen_berechnen_und_schreiben(Mainform& f, const Stutzeneingabe& e) {
     Maske& m = f.maske;
-    const Stutzeneingabe e = Stutzen_lesen(f);
-    if (!e.Loesung.Wert) {
-        m.L_Stutzen_Masse.Caption = e.Loesung.Grund;
-        Strich(m.E_Stutzen_Abwicklung, e.Loesung.Grund);
-        Strich(m.E_Stutzen_Tiefe, e.Loesung.Grund);
+    const Ergebnis<Stutzen> loesung = Stutzen_loesen(e);
+    if (!loesung.Wert) {
+        m.L_Stutzen_Masse.Caption = loesung.Grund;
+        Strich(m.E_Stutzen_Abwicklung, loesung.Grund);
+        Strich(m.E_Stutzen_Tiefe, loesung.Grund);
         m.M_Stutzen_Ordinaten.Lines = {"-"};
         return;
     }
-    const Stutzen& s = *e.Loesung.Wert;
+    const Stutzen& s = *loesung.Wert;
     m.L_Stutzen_Masse.Caption = "Stutzen " + e.Namen.Stutzen + " (Da " +
                                 Mm_Text(s.Masse.Da_Stutzen) + ") auf " + e.Namen.Hauptrohr +
                                 " (Da " + Mm_Text(s.Masse.Da_Hauptrohr) + ")";
@@ -141,23 +218,56 @@ void Stutzen_zeigen(Mainform& f) {
     m.M_Stutzen_Ordinaten.Lines = Ordinatenzeilen(s.Schablone);
 }
 
-void Bogen_zeigen(Mainform& f) {
+void Stutzen_zeigen(Mainform& f) {
+    thread_local Merker<Stutzeneingabe, Stutzenanzeige> merker;
     Maske& m = f.maske;
-    const Bogeneingabe e = Bogen_lesen(f);
-    if (!e.Loesung.Wert) {
-        m.L_Segment_Masse.Caption = e.Loesung.Grund;
-        Strich(m.E_Segment_Schnittwinkel, e.Loesung.Grund);
+    const Stutzeneingabe e = Stutzen_lesen(f);
+    if (const Stutzenanzeige* gemerkt = merker.Finde(e)) {
+        Stutzen_schreiben(m, *gemerkt);
+        return;
+    }
+    Stutzen_berechnen_und_schreiben(f, e);
+    merker.Merke(e, {m.L_Stutzen_Masse.Caption, Ablesen(m.E_Stutzen_Abwicklung),
+                     Ablesen(m.E_Stutzen_Tiefe), m.M_Stutzen_Ordinaten.Lines});
+}
+
+void Bogen_schreiben(Maske& m, const Boganzeige& a) {
+    m.L_Segment_Masse.Caption = a.Kopf;
+    Eintragen(m.E_Segment_Schnittwinkel, a.Schnittwinkel);
+    m.M_Segment_Stuecke.Lines = a.Stuecke;
+    m.M_Segment_Ordinaten.Lines = a.Ordinaten;
+}
+
+void Bogen_berechnen_und_schreiben(Mainform& f, const Bogeneingabe& e) {
+    Maske& m = f.maske;
+    const Ergebnis<Segmentbogen> loesung = Bogen_loesen(e);
+    if (!loesung.Wert) {
+        m.L_Segment_Masse.Caption = loesung.Grund;
+        Strich(m.E_Segment_Schnittwinkel, loesung.Grund);
         m.M_Segment_Stuecke.Lines = {"-"};
         m.M_Segment_Ordinaten.Lines = {"-"};
         return;
     }
-    const Segmentbogen& b = *e.Loesung.Wert;
+    const Segmentbogen& b = *loesung.Wert;
     m.L_Segment_Masse.Caption = "Segmentbogen " + e.Name + " (Da " + Mm_Text(b.Masse.Da) +
                                 "), Radius " + Mm_Text(b.Masse.Radius);
     Wert(m.E_Segment_Schnittwinkel, Mm_Text(b.Schnittwinkel),
          "Winkel / (Teile - 1) / 2 gegen den geraden Schnitt");
     m.M_Segment_Stuecke.Lines = Segmentstueck_zeilen(b);
     m.M_Segment_Ordinaten.Lines = Ordinatenzeilen(b.Schablone);
+}
+
+void Bogen_zeigen(Mainform& f) {
+    thread_local Merker<Bogeneingabe, Boganzeige> merker;
+    Maske& m = f.maske;
+    const Bogeneingabe e = Bogen_lesen(f);
+    if (const Boganzeige* gemerkt = merker.Finde(e)) {
+        Bogen_schreiben(m, *gemerkt);
+        return;
+    }
+    Bogen_berechnen_und_schreiben(f, e);
+    merker.Merke(e, {m.L_Segment_Masse.Caption, Ablesen(m.E_Segment_Schnittwinkel),
+                     m.M_Segment_Stuecke.Lines, m.M_Segment_Ordinaten.Lines});
 }
 
 } // namespace
@@ -169,14 +279,16 @@ void Anzeige_Schablonen(Mainform& f) {
 
 std::vector<Schablonenzeichnung> Stutzen_aus_Maske(const Mainform& f) {
     const Stutzeneingabe e = Stutzen_lesen(f);
-    return e.Loesung.Wert ? Stutzen_zeichnungen(*e.Loesung.Wert, e.Namen)
-                          : std::vector<Schablonenzeichnung>{};
+    const Ergebnis<Stutzen> loesung = Stutzen_loesen(e);
+    return loesung.Wert ? Stutzen_zeichnungen(*loesung.Wert, e.Namen)
+                        : std::vector<Schablonenzeichnung>{};
 }
 
 std::vector<Schablonenzeichnung> Segmentbogen_aus_Maske(const Mainform& f) {
     const Bogeneingabe e = Bogen_lesen(f);
-    return e.Loesung.Wert ? Segmentbogen_zeichnungen(*e.Loesung.Wert, e.Name)
-                          : std::vector<Schablonenzeichnung>{};
+    const Ergebnis<Segmentbogen> loesung = Bogen_loesen(e);
+    return loesung.Wert ? Segmentbogen_zeichnungen(*loesung.Wert, e.Name)
+                        : std::vector<Schablonenzeichnung>{};
 }
 
 void E_SchablonenExit(Mainform& f) {

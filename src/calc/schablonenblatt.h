@@ -25,6 +25,7 @@ struct Schablonenzeichnung {
 struct Schablonennamen {
     std::string Stutzen;
     std::string Hauptrohr;
+    bool operator==(const Schablonennamen&) const = default;
 };
 
 // The branch template and the opening in the header.

@@ -17,6 +17,7 @@ struct Segmentmasse {
     double Winkel = 90; // total angle, above 0 up to 180 degrees
     int Teile = 4;      // 2 .. 8
     int Teilung = 16;
+    bool operator==(const Segmentmasse&) const = default;
 };
 
 inline constexpr int Segmentteile_min = 2;

@@ -17,6 +17,7 @@ struct Stutzenmasse {
     double Winkel = 90;      // between the axes, 30 .. 90 degrees
     double Aussermitte = 0;  // offset of the branch axis from the header axis, mm
     int Teilung = 16;
+    bool operator==(const Stutzenmasse&) const = default;
 };
 
 inline constexpr double Stutzenwinkel_min = 30;

@@ -5,7 +5,10 @@
 #include "app/ungesicherte_tabelle.h"
 #include "szenario/laeufer_intern.h"
 
+#include "store/textdatei.h"
+
 #include <cstdlib>
+#include <fstream>
 
 namespace pelmark {
 
@@ -64,6 +67,20 @@ std::string Ersetze(std::string text, const std::string& alt, const std::string&
     return text;
 }
 
+// Copies a folder file by file, each in one read and one write: the library's
+// copy goes byte by byte, which the WebAssembly runner feels at every start.
+void Ordner_kopieren(const fs::path& quelle, const fs::path& ziel) {
+    fs::create_directories(ziel);
+    for (const auto& eintrag : fs::recursive_directory_iterator(quelle)) {
+        const fs::path pfad = ziel / eintrag.path().lexically_relative(quelle);
+        if (eintrag.is_directory()) {
+            fs::create_directories(pfad);
+        } else if (eintrag.is_regular_file()) {
+            std::ofstream(pfad, std::ios::binary) << Lies_Bytes(eintrag.path());
+        }
+    }
+}
+
 } // namespace
 
 const fs::path& Laeufer::Kopie() {
@@ -76,7 +93,7 @@ const fs::path& Laeufer::Kopie() {
         for (const char* ordner : {"Daten", "InfoTabellen"}) {
             const fs::path quelle = fs::path(programmquelle_) / ordner;
             if (fs::is_directory(quelle)) {
-                fs::copy(quelle, kopie_ / ordner, fs::copy_options::recursive);
+                Ordner_kopieren(quelle, kopie_ / ordner);
             }
         }
     }

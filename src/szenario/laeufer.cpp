@@ -42,9 +42,14 @@ Laeufer::Laeufer(const std::string& skript, std::string standardprogramm, std::o
 Laeufer::~Laeufer() {
     form_.reset();
     if (!kopie_.empty()) {
+        // A script may have taken the right to write away; only then is
+        // every file made writable again, which costs a call per file.
         std::error_code fehler;
-        Schreibbar_machen(kopie_);
         fs::remove_all(kopie_, fehler);
+        if (fehler) {
+            Schreibbar_machen(kopie_);
+            fs::remove_all(kopie_, fehler);
+        }
     }
 }
 

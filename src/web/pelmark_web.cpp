@@ -9,6 +9,7 @@
 #include "form/mainform.h"
 #include "form/quellentext.h"
 #include "szenario/zustand.h"
+#include "web/eingebettet.h"
 #include "web/json.h"
 
 #include <memory>
@@ -75,6 +76,7 @@ extern "C" {
 // Starts the program on /Daten with the decimal comma.
 const char* pm_start() {
     Sitzung& s = Die_Sitzung();
+    Tabellen_auspacken();
     s.form = std::make_unique<Mainform>(s.plattform, "/", ',');
     FormCreate(*s.form);
     FormActivate(*s.form);
