@@ -8,17 +8,7 @@ import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
-
-// Without puppeteer-core (npm ci could not reach the registry) the test is
-// skipped with a reason, exit status 77.
-let werkzeug;
-try {
-  werkzeug = await import('./werkzeug.mjs');
-} catch (e) {
-  console.log(`übersprungen: puppeteer-core fehlt (scripts/install-deps, npm ci in tests/web): ${e.message}`);
-  process.exit(77);
-}
-const { starteServer, starteChromium, webOrdner } = werkzeug;
+import { starteServer, starteChromium, webOrdner } from './werkzeug.mjs';
 
 const fehler = [];
 function pruefe(name, bedingung, text = '') {
