@@ -57,6 +57,9 @@ async function telefon(browser, server) {
   const seite = await neueSeite(browser, server,
     { width: 390, height: 844, isMobile: true, hasTouch: true, deviceScaleFactor: 3 });
   await oeffne(seite, `${server.url}#DN%20100%20PN%2016`);
+  const vorLaden = await seite.evaluate(() => performance.getEntriesByName('pelmark-erstes-ergebnis')[0].startTime
+    <= performance.getEntriesByType('navigation')[0].domContentLoadedEventStart);
+  pruefe('Telefon: Werte stehen vor dem Laden der Seite (--dump-dom)', vorLaden);
   const titel = await seite.$eval('#blatttitel', (e) => e.textContent);
   pruefe('Telefon: Auswahl aus der Adresse', titel.includes('DN 100 PN 16'), titel);
   const zeilen = await blattAusSeite(seite);
