@@ -173,8 +173,27 @@ function wasmBytes() {
   return bytes;
 }
 
-function start() {
-  kern = Pelmark({ wasmBinary: wasmBytes() });
+// The core compiles at once where the browser allows that on the page's own
+// thread; one that refuses (older ones do for a module this size) compiles
+// it in the background, and the values follow a moment later.
+function kernLaden() {
+  const bytes = wasmBytes();
+  try {
+    return Pelmark({ wasmBinary: bytes });
+  } catch (fehler) {
+    if (!(fehler instanceof RangeError)) throw fehler;
+  }
+  return WebAssembly.compile(bytes).then((modul) => Pelmark({
+    instantiateWasm: (importe, annehmen) => {
+      const instanz = new WebAssembly.Instance(modul, importe);
+      annehmen(instanz, modul);
+      return instanz.exports;
+    },
+  }));
+}
+
+function starteMit(geladen) {
+  kern = geladen;
   performance.mark('pelmark-modul');
   zeigeMeldungen(frage('pm_start'));
   performance.mark('pelmark-start');
@@ -185,13 +204,22 @@ function start() {
   verbinde();
 }
 
-try {
-  start();
-} catch (fehler) {
-  $('meldungen').textContent = `Pelmark konnte nicht starten: ${fehler}`;
-} finally {
+function bereit(fehler) {
+  if (fehler) $('meldungen').textContent = `Pelmark konnte nicht starten: ${fehler}`;
   document.documentElement.classList.remove('wartet');
   document.documentElement.dataset.bereit = 'ja';
+}
+
+try {
+  const geladen = kernLaden();
+  if (geladen instanceof Promise) {
+    geladen.then(starteMit).then(() => bereit(), bereit);
+  } else {
+    starteMit(geladen);
+    bereit();
+  }
+} catch (fehler) {
+  bereit(fehler);
 }
 
 if ('serviceWorker' in navigator) {
