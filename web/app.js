@@ -58,6 +58,7 @@ function zeigeAnsicht(name) {
     else a.removeAttribute('aria-current');
   }
   for (const id of ['masse', 'dampf', 'einheiten', 'rohrbau']) $(id).hidden = id !== name;
+  if (Zeichner[name]) Zeichner[name]();
 }
 
 const Dampfwerte = [
@@ -97,10 +98,13 @@ function zeichneEinheiten() {
   $('L_Ziel').textContent = werte.L_Ziel;
 }
 
+const Zeichner = { dampf: zeichneDampf, einheiten: zeichneEinheiten, rohrbau: () => zeichneRohrbau(frage) };
+
+// Only the view on screen is drawn; another one is drawn from the core's
+// present state when it is shown.
 function zeichneAlles() {
-  zeichneDampf();
-  zeichneEinheiten();
-  zeichneRohrbau(frage);
+  const sichtbar = Object.keys(Zeichner).find((name) => !$(name).hidden);
+  if (sichtbar) Zeichner[sichtbar]();
 }
 
 function suche(text, ansichtWechseln = true) {
