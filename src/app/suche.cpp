@@ -45,30 +45,41 @@ std::string Mit_Komma(std::string zahl) {
 
 enum class Art { DN, PN, NPS, Klasse, Profil, Winkel, Schraube, Dampf, Temperatur, Etage };
 
-struct Muster {
+// A pattern is compiled the first time an input reaches it: most inputs
+// are read by the first few, and compiling all of them costs the browser
+// edition a noticeable part of its start.
+class Muster {
+  public:
+    Muster(Art was, const char* text) : Was(was), text_(text) {}
     Art Was;
-    std::regex Ausdruck;
+    const std::regex& Ausdruck() const {
+        if (!ausdruck_) {
+            ausdruck_.emplace(text_, std::regex::ECMAScript);
+        }
+        return *ausdruck_;
+    }
+
+  private:
+    const char* text_;
+    mutable std::optional<std::regex> ausdruck_;
 };
 
 const std::vector<Muster>& Alle_Muster() {
-    const auto r = [](const char* ausdruck) {
-        return std::regex(ausdruck, std::regex::ECMAScript);
-    };
     static const std::vector<Muster> muster = {
-        {Art::DN, r("dn\\s*(\\d+)")},
-        {Art::PN, r("pn\\s*(\\d+)")},
-        {Art::NPS, r("nps\\s*(\\d+(?:[ -]\\d/\\d)?|\\d/\\d)\\s*\"?")},
-        {Art::Klasse, r("(?:class|cl\\.?)\\s*(\\d+)")},
-        {Art::Klasse, r("(\\d+)\\s*(?:lbs?|#)(?![a-z])")},
-        {Art::Dampf, r("(?:(?:satt)?dampf\\s*)?(\\d+(?:[.,]\\d+)?)\\s*bar(?![a-z])")},
-        {Art::Dampf, r("(?:satt)?dampf\\s*(\\d+(?:[.,]\\d+)?)")},
-        {Art::Temperatur, r("(\\d+)\\s*(?:\xC2\xB0\\s*c?|grad(?![a-z]))")},
-        {Art::NPS, r("(\\d+(?:[ -]\\d/\\d)?|\\d/\\d)\\s*(?:\"|zoll(?![a-z])|in(?![a-z]))")},
-        {Art::Winkel, r("l\\s*(\\d+(?:[.,]\\d+)?)\\s*(?:x|\\*|\xC3\x97)\\s*(\\d+(?:[.,]\\d+)?)"
-                        "(?:\\s*(?:x|\\*|\xC3\x97)\\s*(\\d+(?:[.,]\\d+)?))?")},
-        {Art::Profil, r("(ipe|hea|heb|hem|upn|inp|u|i|t)\\s*(\\d+)(?![0-9a-z])")},
-        {Art::Schraube, r("m\\s*(\\d+)(?![0-9a-z])")},
-        {Art::Etage, r("(?:raum)?etage(?![a-z])")},
+        {Art::DN, "dn\\s*(\\d+)"},
+        {Art::PN, "pn\\s*(\\d+)"},
+        {Art::NPS, "nps\\s*(\\d+(?:[ -]\\d/\\d)?|\\d/\\d)\\s*\"?"},
+        {Art::Klasse, "(?:class|cl\\.?)\\s*(\\d+)"},
+        {Art::Klasse, "(\\d+)\\s*(?:lbs?|#)(?![a-z])"},
+        {Art::Dampf, "(?:(?:satt)?dampf\\s*)?(\\d+(?:[.,]\\d+)?)\\s*bar(?![a-z])"},
+        {Art::Dampf, "(?:satt)?dampf\\s*(\\d+(?:[.,]\\d+)?)"},
+        {Art::Temperatur, "(\\d+)\\s*(?:\xC2\xB0\\s*c?|grad(?![a-z]))"},
+        {Art::NPS, "(\\d+(?:[ -]\\d/\\d)?|\\d/\\d)\\s*(?:\"|zoll(?![a-z])|in(?![a-z]))"},
+        {Art::Winkel, "l\\s*(\\d+(?:[.,]\\d+)?)\\s*(?:x|\\*|\xC3\x97)\\s*(\\d+(?:[.,]\\d+)?)"
+                      "(?:\\s*(?:x|\\*|\xC3\x97)\\s*(\\d+(?:[.,]\\d+)?))?"},
+        {Art::Profil, "(ipe|hea|heb|hem|upn|inp|u|i|t)\\s*(\\d+)(?![0-9a-z])"},
+        {Art::Schraube, "m\\s*(\\d+)(?![0-9a-z])"},
+        {Art::Etage, "(?:raum)?etage(?![a-z])"},
     };
     return muster;
 }
@@ -151,7 +162,7 @@ Suchlesung Suche_lesen(std::string_view eingabe) {
         bool gefunden = false;
         for (const Muster& muster : Alle_Muster()) {
             std::smatch m;
-            if (std::regex_search(pos, s.cend(), m, muster.Ausdruck,
+            if (std::regex_search(pos, s.cend(), m, muster.Ausdruck(),
                                   std::regex_constants::match_continuous)) {
                 if (!Uebernimm(ziel, muster.Was, m)) {
                     return {std::nullopt,
