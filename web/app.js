@@ -72,7 +72,9 @@ function zustand(namen) {
 
 function zeichneDampf() {
   const werte = zustand(['E_Dampfdruck', ...Dampfwerte.map(([n]) => n)]);
-  if (document.activeElement !== $('E_Dampfdruck')) $('E_Dampfdruck').value = werte.E_Dampfdruck;
+  // No pressure yet shows "-" as the field's hint, so the keypad types at once.
+  const druck = werte.E_Dampfdruck === '-' ? '' : werte.E_Dampfdruck;
+  if (document.activeElement !== $('E_Dampfdruck')) $('E_Dampfdruck').value = druck;
   $('dampfwerte').replaceChildren(...Dampfwerte.flatMap(([name, text]) => {
     const dd = element('dd', '', werte[name]);
     dd.id = name;
