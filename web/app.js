@@ -168,9 +168,7 @@ function verbinde() {
   });
 }
 
-// The module carries its tables and compiles at once: everything below runs
-// before the page is first drawn, so the values are there from the start.
-// The compiled core, decoded by the browser where it can.
+// The compiled core (it carries its tables), decoded by the browser where it can.
 function wasmBytes() {
   if (Uint8Array.fromBase64) return Uint8Array.fromBase64(WasmBase64);
   const text = atob(WasmBase64);

@@ -155,48 +155,64 @@ void Eintragen(Edit& e, const Feldwert& w) {
     e.Quelle = w.Quelle;
 }
 
+// What a panel shows, taken from the fields and written back to them.
 struct Stutzenanzeige {
     std::string Kopf;
     Feldwert Abwicklung, Tiefe;
     std::vector<std::string> Ordinaten;
+
+    static Stutzenanzeige Ablesen(const Maske& m) {
+        return {m.L_Stutzen_Masse.Caption, pelmark::Ablesen(m.E_Stutzen_Abwicklung),
+                pelmark::Ablesen(m.E_Stutzen_Tiefe), m.M_Stutzen_Ordinaten.Lines};
+    }
+    void Schreiben(Maske& m) const {
+        m.L_Stutzen_Masse.Caption = Kopf;
+        Eintragen(m.E_Stutzen_Abwicklung, Abwicklung);
+        Eintragen(m.E_Stutzen_Tiefe, Tiefe);
+        m.M_Stutzen_Ordinaten.Lines = Ordinaten;
+    }
 };
 
 struct Boganzeige {
     std::string Kopf;
     Feldwert Schnittwinkel;
     std::vector<std::string> Stuecke, Ordinaten;
+
+    static Boganzeige Ablesen(const Maske& m) {
+        return {m.L_Segment_Masse.Caption, pelmark::Ablesen(m.E_Segment_Schnittwinkel),
+                m.M_Segment_Stuecke.Lines, m.M_Segment_Ordinaten.Lines};
+    }
+    void Schreiben(Maske& m) const {
+        m.L_Segment_Masse.Caption = Kopf;
+        Eintragen(m.E_Segment_Schnittwinkel, Schnittwinkel);
+        m.M_Segment_Stuecke.Lines = Stuecke;
+        m.M_Segment_Ordinaten.Lines = Ordinaten;
+    }
 };
 
 // The last few inputs with what they showed, the newest first: a fitter
-// going back and forth between two sizes finds both here.
+// going back and forth between two sizes finds both here. An input seen
+// before shows what it showed then; a new one is worked out and kept.
 template <class Eingabe, class Anzeige> class Merker {
   public:
-    const Anzeige* Finde(const Eingabe& e) const {
+    void Zeige(Mainform& f, const Eingabe& e, void (*berechnen)(Mainform&, const Eingabe&)) {
         for (const auto& [eingabe, anzeige] : eintraege_) {
             if (eingabe == e) {
-                return &anzeige;
+                anzeige.Schreiben(f.maske);
+                return;
             }
         }
-        return nullptr;
-    }
-    void Merke(const Eingabe& e, Anzeige a) {
+        berechnen(f, e);
         if (eintraege_.size() == Plaetze) {
             eintraege_.pop_back();
         }
-        eintraege_.emplace(eintraege_.begin(), e, std::move(a));
+        eintraege_.emplace(eintraege_.begin(), e, Anzeige::Ablesen(f.maske));
     }
 
   private:
     static constexpr size_t Plaetze = 16;
     std::vector<std::pair<Eingabe, Anzeige>> eintraege_;
 };
-
-void Stutzen_schreiben(Maske& m, const Stutzenanzeige& a) {
-    m.L_Stutzen_Masse.Caption = a.Kopf;
-    Eintragen(m.E_Stutzen_Abwicklung, a.Abwicklung);
-    Eintragen(m.E_Stutzen_Tiefe, a.Tiefe);
-    m.M_Stutzen_Ordinaten.Lines = a.Ordinaten;
-}
 
 void Stutzen_berechnen_und_schreiben(Mainform& f, const Stutzeneingabe& e) {
     Maske& m = f.maske;
@@ -220,22 +236,7 @@ void Stutzen_berechnen_und_schreiben(Mainform& f, const Stutzeneingabe& e) {
 
 void Stutzen_zeigen(Mainform& f) {
     thread_local Merker<Stutzeneingabe, Stutzenanzeige> merker;
-    Maske& m = f.maske;
-    const Stutzeneingabe e = Stutzen_lesen(f);
-    if (const Stutzenanzeige* gemerkt = merker.Finde(e)) {
-        Stutzen_schreiben(m, *gemerkt);
-        return;
-    }
-    Stutzen_berechnen_und_schreiben(f, e);
-    merker.Merke(e, {m.L_Stutzen_Masse.Caption, Ablesen(m.E_Stutzen_Abwicklung),
-                     Ablesen(m.E_Stutzen_Tiefe), m.M_Stutzen_Ordinaten.Lines});
-}
-
-void Bogen_schreiben(Maske& m, const Boganzeige& a) {
-    m.L_Segment_Masse.Caption = a.Kopf;
-    Eintragen(m.E_Segment_Schnittwinkel, a.Schnittwinkel);
-    m.M_Segment_Stuecke.Lines = a.Stuecke;
-    m.M_Segment_Ordinaten.Lines = a.Ordinaten;
+    merker.Zeige(f, Stutzen_lesen(f), Stutzen_berechnen_und_schreiben);
 }
 
 void Bogen_berechnen_und_schreiben(Mainform& f, const Bogeneingabe& e) {
@@ -259,15 +260,7 @@ void Bogen_berechnen_und_schreiben(Mainform& f, const Bogeneingabe& e) {
 
 void Bogen_zeigen(Mainform& f) {
     thread_local Merker<Bogeneingabe, Boganzeige> merker;
-    Maske& m = f.maske;
-    const Bogeneingabe e = Bogen_lesen(f);
-    if (const Boganzeige* gemerkt = merker.Finde(e)) {
-        Bogen_schreiben(m, *gemerkt);
-        return;
-    }
-    Bogen_berechnen_und_schreiben(f, e);
-    merker.Merke(e, {m.L_Segment_Masse.Caption, Ablesen(m.E_Segment_Schnittwinkel),
-                     m.M_Segment_Stuecke.Lines, m.M_Segment_Ordinaten.Lines});
+    merker.Zeige(f, Bogen_lesen(f), Bogen_berechnen_und_schreiben);
 }
 
 } // namespace

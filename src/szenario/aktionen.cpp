@@ -76,7 +76,10 @@ void Ordner_kopieren(const fs::path& quelle, const fs::path& ziel) {
         if (eintrag.is_directory()) {
             fs::create_directories(pfad);
         } else if (eintrag.is_regular_file()) {
-            std::ofstream(pfad, std::ios::binary) << Lies_Bytes(eintrag.path());
+            std::ofstream aus(pfad, std::ios::binary);
+            if (!(aus << Lies_Bytes(eintrag.path()))) {
+                throw Skriptfehler{"kann nicht kopieren: " + pfad.string()};
+            }
         }
     }
 }
