@@ -179,21 +179,26 @@ function wasmBytes() {
 
 // The core compiles at once where the browser allows that on the page's own
 // thread; one that refuses (older ones do for a module this size) compiles
-// it in the background, and the values follow a moment later.
-function kernLaden() {
-  const bytes = wasmBytes();
-  try {
-    return Pelmark({ wasmBinary: bytes });
-  } catch (fehler) {
-    if (!(fehler instanceof RangeError)) throw fehler;
-  }
-  return WebAssembly.compile(bytes).then((modul) => Pelmark({
+// it in the background, and the values follow a moment later. Either way the
+// page instantiates it itself, so the bytes are not copied once more.
+function kernAus(modul) {
+  return Pelmark({
     instantiateWasm: (importe, annehmen) => {
       const instanz = new WebAssembly.Instance(modul, importe);
       annehmen(instanz, modul);
       return instanz.exports;
     },
-  }));
+  });
+}
+
+function kernLaden() {
+  const bytes = wasmBytes();
+  try {
+    return kernAus(new WebAssembly.Module(bytes));
+  } catch (fehler) {
+    if (!(fehler instanceof RangeError)) throw fehler;
+  }
+  return WebAssembly.compile(bytes).then(kernAus);
 }
 
 function starteMit(geladen) {
