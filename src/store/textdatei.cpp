@@ -21,11 +21,28 @@ constexpr std::array<char32_t, 32> cp1252_hoch = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+// The length of the run of plain ASCII bytes from pos on.
+size_t Ascii_lauf(std::string_view s, size_t pos) {
+    size_t ende = pos;
+    while (ende < s.size() && static_cast<unsigned char>(s[ende]) < 0x80) {
+        ++ende;
+    }
+    return ende - pos;
+}
+
+// Runs of ASCII are taken as they are, in one piece each: the tables are
+// mostly digits and semicolons, and a byte-by-byte copy was most of reading
+// them in the browser edition.
 std::string Utf8_bereinigt(std::string_view s) {
     std::string ergebnis;
     ergebnis.reserve(s.size());
     for (size_t pos = 0; pos < s.size();) {
-        Haenge_Utf8_an(ergebnis, Naechstes_Utf8(s, pos));
+        const size_t lauf = Ascii_lauf(s, pos);
+        ergebnis.append(s.substr(pos, lauf));
+        pos += lauf;
+        if (pos < s.size()) {
+            Haenge_Utf8_an(ergebnis, Naechstes_Utf8(s, pos));
+        }
     }
     return ergebnis;
 }
@@ -87,11 +104,12 @@ bool Beginnt_mit(std::string_view s, std::string_view anfang) {
 std::string Windows1252_zu_Utf8(std::string_view bytes) {
     std::string ergebnis;
     ergebnis.reserve(bytes.size() + bytes.size() / 8);
-    for (char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x80) {
-            ergebnis += c;
-        } else {
+    for (size_t pos = 0; pos < bytes.size(); ++pos) {
+        const size_t lauf = Ascii_lauf(bytes, pos);
+        ergebnis.append(bytes.substr(pos, lauf));
+        pos += lauf;
+        if (pos < bytes.size()) {
+            const auto b = static_cast<unsigned char>(bytes[pos]);
             Haenge_Utf8_an(ergebnis, b < 0xA0 ? cp1252_hoch[b - 0x80] : char32_t(b));
         }
     }

@@ -42,7 +42,12 @@ TEST_F(Textdatei_Test, Kodierungen_und_Zeilenenden) {
          "Gr\xF6\xDF"
          "e;\x80\r\nx",
          {"Größe;€", "x"}},
+        {"Windows-1252, nur ein Umlaut", "\xFC", {"ü"}},
         {"UTF-8 mit BOM", "\xEF\xBB\xBF\xC3\xA4;b\n", {"ä;b"}},
+        {"UTF-8, falsches Byte am Ende",
+         "\xEF\xBB\xBF"
+         "a\xC3\xA4\xFF",
+         {"aä\xEF\xBF\xBD"}},
         {"UTF-16 LE", std::string("\xFF\xFE\xE4\x00;\x00\r\x00\n\x00z\x00", 12), {"ä;", "z"}},
         {"UTF-16 BE", std::string("\xFE\xFF\x00\xFC\x00\n\x00y", 8), {"ü", "y"}},
         {"CR allein", "a\rb\rc", {"a", "b", "c"}},
