@@ -42,39 +42,56 @@ struct Punkt3 {
     double x, y, z;
 };
 
-// The point of the branch's outside at phi and axial position s.
-Punkt3 Mantelpunkt(const Stutzenmasse& m, double phi, double s) {
-    const double r = m.Da_Stutzen / 2;
-    const double a = m.Winkel * Grad;
-    return {s * std::cos(a) - r * std::cos(phi) * std::sin(a), m.Aussermitte + r * std::sin(phi),
-            s * std::sin(a) + r * std::cos(phi) * std::cos(a)};
-}
+// The two pipes' measures as the curve needs them at every point; the
+// branch's angle is taken by its sine and cosine once, not at each point.
+struct Geometrie {
+    explicit Geometrie(const Stutzenmasse& m)
+        : R(m.Da_Hauptrohr / 2), r(m.Da_Stutzen / 2), e(m.Aussermitte),
+          sin_a(std::sin(m.Winkel * Grad)), cos_a(std::cos(m.Winkel * Grad)) {}
+
+    // The axial position of the cut at phi around the branch.
+    double Achslage(double phi) const {
+        const double y = e + r * std::sin(phi);
+        const double z = std::sqrt(std::max(0.0, R * R - y * y));
+        return (z - r * std::cos(phi) * cos_a) / sin_a;
+    }
+
+    // The point of the branch's outside at phi and axial position s.
+    Punkt3 Mantelpunkt(double phi, double s) const {
+        return {s * cos_a - r * std::cos(phi) * sin_a, e + r * std::sin(phi),
+                s * sin_a + r * std::cos(phi) * cos_a};
+    }
+
+    double R, r, e, sin_a, cos_a;
+};
 
 // The smallest axial position of the cut: sampled, then narrowed by golden
 // section around the lowest sample.
-double Tiefster_Punkt(const Stutzenmasse& m) {
-    const auto lage = [&m](double phi) { return Stutzen_Achslage(m, phi); };
+double Tiefster_Punkt(const Geometrie& g) {
+    const auto lage = [&g](double phi) { return g.Achslage(phi); };
     constexpr int Proben = 720;
     const double schritt = 2 * std::numbers::pi / Proben;
     int bester = 0;
+    double tiefste = lage(0);
     for (int i = 1; i < Proben; ++i) {
-        if (lage(i * schritt) < lage(bester * schritt)) {
+        if (const double l = lage(i * schritt); l < tiefste) {
             bester = i;
+            tiefste = l;
         }
     }
     double a = (bester - 1) * schritt;
     double b = (bester + 1) * schritt;
-    const double g = (std::sqrt(5.0) - 1) / 2;
+    const double gold = (std::sqrt(5.0) - 1) / 2;
     for (int i = 0; i < 80; ++i) {
-        const double c = b - g * (b - a);
-        const double d = a + g * (b - a);
+        const double c = b - gold * (b - a);
+        const double d = a + gold * (b - a);
         if (lage(c) < lage(d)) {
             b = d;
         } else {
             a = c;
         }
     }
-    return std::min(lage((a + b) / 2), lage(bester * schritt));
+    return std::min(lage((a + b) / 2), tiefste);
 }
 
 } // namespace
@@ -84,25 +101,21 @@ double Aussermitte_hoechstens(const Stutzenmasse& m) {
 }
 
 double Stutzen_Achslage(const Stutzenmasse& m, double phi) {
-    const double R = m.Da_Hauptrohr / 2;
-    const double r = m.Da_Stutzen / 2;
-    const double a = m.Winkel * Grad;
-    const double y = m.Aussermitte + r * std::sin(phi);
-    const double z = std::sqrt(std::max(0.0, R * R - y * y));
-    return (z - r * std::cos(phi) * std::cos(a)) / std::sin(a);
+    return Geometrie(m).Achslage(phi);
 }
 
 Ergebnis<Stutzen> Stutzen_berechnen(const Stutzenmasse& m) {
     if (std::string grund = Fehlergrund(m); !grund.empty()) {
         return {std::nullopt, std::move(grund)};
     }
-    Stutzen s{m, Tiefster_Punkt(m), {}, {}};
+    const Geometrie g(m);
+    Stutzen s{m, Tiefster_Punkt(g), {}, {}};
     const double ende = s.Ende;
     s.Schablone = Abwickeln(m.Da_Stutzen, m.Teilung,
-                            [&m, ende](double phi) { return Stutzen_Achslage(m, phi) - ende; });
+                            [&g, ende](double phi) { return g.Achslage(phi) - ende; });
     for (const Punkt2& k : s.Schablone.Kurve) {
         const double phi = k.x / (m.Da_Stutzen / 2);
-        const Punkt3 p = Mantelpunkt(m, phi, Stutzen_Achslage(m, phi));
+        const Punkt3 p = g.Mantelpunkt(phi, g.Achslage(phi));
         s.Ausschnitt.push_back({m.Da_Hauptrohr / 2 * std::atan2(p.y, p.z), p.x});
     }
     return {std::move(s), {}};
