@@ -6,6 +6,8 @@ import WasmBase64 from './pelmark-wasm.js';
 
 import { verbindeRohrbau, zeichneRohrbau } from './rohrbau.js';
 
+performance.mark('pelmark-skript');
+
 const $ = (id) => document.getElementById(id);
 let kern;
 
