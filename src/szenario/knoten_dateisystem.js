@@ -114,3 +114,92 @@ function Standardausgaben() {
   Strom(2, Fehler);
   process.on('exit', Leeren);
 }
+
+// A folder on disk copied into the memory folder in one call (see
+// szenario/speicherordner.h). The runner's copy follows links to files and
+// makes a linked folder an empty one, as the runner's copy file by file does.
+// What was read is kept and read again when its size, time or inode changed.
+var Gelesene_Dateien = {};
+
+function Dateiinhalt(pfad, art) {
+  var alt = Gelesene_Dateien[pfad];
+  if (!alt || alt.mtimeMs !== art.mtimeMs || alt.size !== art.size || alt.ino !== art.ino) {
+    alt = { mtimeMs: art.mtimeMs, size: art.size, ino: art.ino, bytes: require('fs').readFileSync(pfad) };
+    Gelesene_Dateien[pfad] = alt;
+  }
+  return alt.bytes;
+}
+
+// The folder's entries, with the bytes of each file and the entries of each
+// folder within.
+function Ordner_lesen(pfad) {
+  var knotenFs = require('fs');
+  return knotenFs.readdirSync(pfad, { withFileTypes: true }).map(function (eintrag) {
+    var voll = pfad + '/' + eintrag.name;
+    var art;
+    try {
+      art = knotenFs.statSync(voll);
+    } catch (e) {
+      if (e.code === 'ENOENT' && eintrag.isSymbolicLink()) return null; // a dangling link
+      throw e;
+    }
+    if (art.isDirectory()) {
+      return { name: eintrag.name, unter: eintrag.isSymbolicLink() ? [] : Ordner_lesen(voll) };
+    }
+    return art.isFile() ? { name: eintrag.name, bytes: Dateiinhalt(voll, art) } : null;
+  });
+}
+
+function Ordner_anlegen(eltern, name, eintraege) {
+  var ordner = MEMFS.node_ops.mknod(eltern, name, 16384 | 511, 0);
+  eintraege.forEach(function (e) {
+    if (e && e.unter) {
+      Ordner_anlegen(ordner, e.name, e.unter);
+    } else if (e) {
+      var datei = MEMFS.node_ops.mknod(ordner, e.name, 32768 | 438, 0);
+      datei.contents = new Uint8Array(e.bytes);
+      datei.usedBytes = e.bytes.length;
+    }
+  });
+}
+
+Module['pelmarkKopiere'] = function (quelle, ziel) {
+  try {
+    var von = FS.lookupPath(quelle, { follow: true }).node;
+    var nach = FS.analyzePath(ziel);
+    if (von.mount.type !== NODEFS || !FS.isDir(von.mode) || nach.exists || !nach.parentExists ||
+        nach.parentObject.mount.type !== MEMFS) {
+      return 0;
+    }
+    Ordner_anlegen(nach.parentObject, nach.name, Ordner_lesen(NODEFS.realPath(von)));
+    return 1;
+  } catch (e) {
+    return 0;
+  }
+};
+
+// A folder in memory removed with all it holds; the permissions do not
+// matter, as for the native runner, which runs as root.
+function Knoten_entfernen(eltern, knoten) {
+  if (FS.isDir(knoten.mode)) {
+    Object.keys(knoten.contents).forEach(function (name) {
+      Knoten_entfernen(knoten, knoten.contents[name]);
+    });
+  }
+  delete eltern.contents[knoten.name];
+  FS.destroyNode(knoten);
+}
+
+Module['pelmarkEntferne'] = function (ordner) {
+  try {
+    var knoten = FS.lookupPath(ordner).node;
+    if (knoten.mount.type !== MEMFS || !FS.isDir(knoten.mode) || knoten === knoten.mount.root) {
+      return 0;
+    }
+    Knoten_entfernen(knoten.parent, knoten);
+    knoten.parent.timestamp = Date.now();
+    return 1;
+  } catch (e) {
+    return 0;
+  }
+};
