@@ -1,48 +1,15 @@
 // The WebAssembly runner's file system under node: the real folders, each
 // top-level one mounted where it is, and a folder in memory as TMPDIR, so
-// the private copy of a script's program folder lives in memory. Node's file
-// calls cost ten times the copying itself; only the sources and the scripts
-// are read from disk.
+// the private copy of a script's program folder lives in memory. One of
+// node's file calls costs more than copying a whole table in memory; the
+// program folders and the scripts are read from disk, each file once.
 // Standard output and error go to the process's own descriptors, in one
 // call per 64 KiB instead of one per line.
 Module['preRun'] = Module['preRun'] || [];
 Module['preRun'].push(function () {
-  var knotenFs = require('fs');
   var speicher = '/speicher';
-  var ohne = ['proc', 'sys', 'dev'];
-  knotenFs.readdirSync('/').forEach(function (name) {
-    var pfad = '/' + name;
-    if (ohne.indexOf(name) >= 0 || pfad === speicher) {
-      return;
-    }
-    var art;
-    try {
-      art = knotenFs.lstatSync(pfad);
-    } catch (e) {
-      return;
-    }
-    if (art.isSymbolicLink()) {
-      FS.symlink(knotenFs.readlinkSync(pfad), pfad);
-    } else if (art.isDirectory()) {
-      if (!FS.analyzePath(pfad).exists) {
-        FS.mkdir(pfad);
-      }
-      FS.mount(NODEFS, { root: pfad }, pfad);
-    }
-  });
-  // A link's target as the disk holds it: the mounts keep every path as it
-  // is, while the mount's own reading makes it relative to the mount.
-  NODEFS.node_ops.readlink = function (knoten) {
-    if (!FS.isLink(knoten.mode)) {
-      throw new FS.ErrnoError(28); // EINVAL, without asking the disk
-    }
-    try {
-      return knotenFs.readlinkSync(NODEFS.realPath(knoten));
-    } catch (e) {
-      if (!e.code) throw e;
-      throw new FS.ErrnoError(NODEFS.convertNodeCode(e));
-    }
-  };
+  Echte_Ordner_einhaengen([speicher, '/proc', '/sys', '/dev']);
+  Verweise_wie_auf_der_Platte();
   // The runner looks for its data beside its program, which is node's.
   FS.symlink(process.execPath, '/proc/self/exe');
   FS.mkdir(speicher);
@@ -58,61 +25,107 @@ Module['preRun'].push(function () {
   addOnPreMain(Standardausgaben);
 });
 
-function Standardausgaben() {
+// Each top-level folder of the disk at its own path, and each top-level link
+// as it is, except those named.
+function Echte_Ordner_einhaengen(ausser) {
   var knotenFs = require('fs');
-  var puffer = Buffer.alloc(65536);
-  var belegt = 0;
-  // One write; a pipe node made non-blocking is waited for.
-  function Schreibe(fd, daten, ab, laenge) {
-    for (;;) {
-      try {
-        return knotenFs.writeSync(fd, daten, ab, laenge);
-      } catch (e) {
-        if (e.code !== 'EAGAIN') {
-          throw e.code ? new FS.ErrnoError(ERRNO_CODES[e.code]) : e;
-        }
-      }
-    }
-  }
-  // Output nobody reads any more (a closed pipe) is dropped.
-  function Leeren() {
+  knotenFs.readdirSync('/').forEach(function (name) {
+    var pfad = '/' + name;
+    var art;
     try {
-      for (var ab = 0; ab < belegt; ) {
-        ab += Schreibe(1, puffer, ab, belegt - ab);
-      }
+      art = ausser.indexOf(pfad) < 0 ? knotenFs.lstatSync(pfad) : null;
     } catch (e) {
-      if (!(e instanceof FS.ErrnoError)) throw e;
+      art = null;
     }
-    belegt = 0;
-  }
-  function Aus(strom, daten, ab, laenge) {
-    if (belegt + laenge > puffer.length) {
-      Leeren();
+    if (art && art.isSymbolicLink()) {
+      FS.symlink(knotenFs.readlinkSync(pfad), pfad);
+    } else if (art && art.isDirectory()) {
+      if (!FS.analyzePath(pfad).exists) {
+        FS.mkdir(pfad);
+      }
+      FS.mount(NODEFS, { root: pfad }, pfad);
     }
-    if (laenge > puffer.length) {
-      return Schreibe(1, daten, ab, laenge);
+  });
+}
+
+// A link's target as the disk holds it: the mounts keep every path as it is,
+// while the mount's own reading makes it relative to the mount.
+function Verweise_wie_auf_der_Platte() {
+  NODEFS.node_ops.readlink = function (knoten) {
+    if (!FS.isLink(knoten.mode)) {
+      throw new FS.ErrnoError(28); // EINVAL, without asking the disk
     }
-    puffer.set(daten.subarray(ab, ab + laenge), belegt);
-    belegt += laenge;
-    return laenge;
+    try {
+      return require('fs').readlinkSync(NODEFS.realPath(knoten));
+    } catch (e) {
+      if (!e.code) throw e;
+      throw new FS.ErrnoError(NODEFS.convertNodeCode(e));
+    }
+  };
+}
+
+// Standard output collected here, written when full, before anything on
+// standard error, and when the stream is closed or node exits.
+var Ausgabe = { puffer: null, belegt: 0 };
+
+function Standardausgaben() {
+  Ausgabe.puffer = Buffer.alloc(65536);
+  Strom_umlenken(1, Ausgabe_sammeln);
+  Strom_umlenken(2, Fehler_schreiben);
+  process.on('exit', Ausgabe_leeren);
+}
+
+function Strom_umlenken(fd, schreiben) {
+  var alt = FS.streams[fd].stream_ops;
+  FS.streams[fd].stream_ops = Object.assign({}, alt, {
+    write: schreiben,
+    close: function (strom) {
+      Ausgabe_leeren();
+      if (alt.close) alt.close(strom);
+    },
+  });
+}
+
+// One write; a pipe node made non-blocking is waited for.
+function Schreibe(fd, daten, ab, laenge) {
+  for (;;) {
+    try {
+      return require('fs').writeSync(fd, daten, ab, laenge);
+    } catch (e) {
+      if (e.code !== 'EAGAIN') {
+        throw e.code ? new FS.ErrnoError(ERRNO_CODES[e.code]) : e;
+      }
+    }
   }
-  function Fehler(strom, daten, ab, laenge) {
-    Leeren();
-    return Schreibe(2, daten, ab, laenge);
+}
+
+// Output nobody reads any more (a closed pipe) is dropped.
+function Ausgabe_leeren() {
+  try {
+    for (var ab = 0; ab < Ausgabe.belegt; ) {
+      ab += Schreibe(1, Ausgabe.puffer, ab, Ausgabe.belegt - ab);
+    }
+  } catch (e) {
+    if (!(e instanceof FS.ErrnoError)) throw e;
   }
-  function Strom(fd, schreiben) {
-    var alt = FS.streams[fd].stream_ops;
-    FS.streams[fd].stream_ops = Object.assign({}, alt, {
-      write: schreiben,
-      close: function (strom) {
-        Leeren();
-        if (alt.close) alt.close(strom);
-      },
-    });
+  Ausgabe.belegt = 0;
+}
+
+function Ausgabe_sammeln(strom, daten, ab, laenge) {
+  if (Ausgabe.belegt + laenge > Ausgabe.puffer.length) {
+    Ausgabe_leeren();
   }
-  Strom(1, Aus);
-  Strom(2, Fehler);
-  process.on('exit', Leeren);
+  if (laenge > Ausgabe.puffer.length) {
+    return Schreibe(1, daten, ab, laenge);
+  }
+  Ausgabe.puffer.set(daten.subarray(ab, ab + laenge), Ausgabe.belegt);
+  Ausgabe.belegt += laenge;
+  return laenge;
+}
+
+function Fehler_schreiben(strom, daten, ab, laenge) {
+  Ausgabe_leeren();
+  return Schreibe(2, daten, ab, laenge);
 }
 
 // A folder on disk copied into the memory folder in one call (see
@@ -124,7 +137,8 @@ var Gelesene_Dateien = {};
 function Dateiinhalt(pfad, art) {
   var alt = Gelesene_Dateien[pfad];
   if (!alt || alt.mtimeMs !== art.mtimeMs || alt.size !== art.size || alt.ino !== art.ino) {
-    alt = { mtimeMs: art.mtimeMs, size: art.size, ino: art.ino, bytes: require('fs').readFileSync(pfad) };
+    var bytes = require('fs').readFileSync(pfad);
+    alt = { mtimeMs: art.mtimeMs, size: art.size, ino: art.ino, bytes: bytes };
     Gelesene_Dateien[pfad] = alt;
   }
   return alt.bytes;
