@@ -243,7 +243,10 @@ Binaer64 Auf_64_Bit(Extended wert) {
     const Extended skaliert = std::ldexp(mantisse, 64);
     Extended ganz = std::floor(skaliert);
     const Extended rest = skaliert - ganz; // non-zero only where long double is wider
-    if (rest > 0.5L || (rest == 0.5L && std::fmod(ganz, 2.0L) != 0)) {
+    // ganz lies below 2^64, so its lowest bit tells an odd one: the compiler
+    // computes the condition ahead of the test for the middle, and fmod on a
+    // wider long double is a long loop in software.
+    if (rest > 0.5L || (rest == 0.5L && (static_cast<std::uint64_t>(ganz) & 1u) != 0)) {
         ganz += 1;
     }
     Binaer64 b;

@@ -4,6 +4,7 @@
 #include "app/lebenszyklus.h"
 #include "app/ungesicherte_tabelle.h"
 #include "szenario/laeufer_intern.h"
+#include "szenario/speicherordner.h"
 
 #include "store/textdatei.h"
 
@@ -70,6 +71,9 @@ std::string Ersetze(std::string text, const std::string& alt, const std::string&
 // Copies a folder file by file, each in one read and one write: the library's
 // copy goes byte by byte, which the WebAssembly runner feels at every start.
 void Ordner_kopieren(const fs::path& quelle, const fs::path& ziel) {
+    if (In_Speicher_kopieren(quelle, ziel)) {
+        return;
+    }
     fs::create_directories(ziel);
     for (const auto& eintrag : fs::recursive_directory_iterator(quelle)) {
         const fs::path pfad = ziel / eintrag.path().lexically_relative(quelle);

@@ -9,6 +9,7 @@
 #include "app/wiederherstellung.h"
 #include "store/textdatei.h"
 #include "szenario/laeufer_intern.h"
+#include "szenario/speicherordner.h"
 #include "szenario/zustand.h"
 
 #include <algorithm>
@@ -41,7 +42,7 @@ Laeufer::Laeufer(const std::string& skript, std::string standardprogramm, std::o
 
 Laeufer::~Laeufer() {
     form_.reset();
-    if (!kopie_.empty()) {
+    if (!kopie_.empty() && !Aus_Speicher_entfernen(kopie_)) {
         // A script may have taken the right to write away; only then is
         // every file made writable again, which costs a call per file.
         std::error_code fehler;
