@@ -4,9 +4,10 @@
 // "DN 150" and "l 100x10" finds "L 100x100x10".
 #include "app/suche.h"
 
+#include "app/suchmuster.h"
+
 #include <algorithm>
 #include <cctype>
-#include <regex>
 #include <utility>
 
 namespace pelmark {
@@ -43,47 +44,6 @@ std::string Mit_Komma(std::string zahl) {
     return zahl;
 }
 
-enum class Art { DN, PN, NPS, Klasse, Profil, Winkel, Schraube, Dampf, Temperatur, Etage };
-
-// A pattern is compiled the first time an input reaches it: most inputs
-// are read by the first few, and compiling all of them costs the browser
-// edition a noticeable part of its start.
-class Muster {
-  public:
-    Muster(Art was, const char* text) : Was(was), text_(text) {}
-    Art Was;
-    const std::regex& Ausdruck() const {
-        if (!ausdruck_) {
-            ausdruck_.emplace(text_, std::regex::ECMAScript);
-        }
-        return *ausdruck_;
-    }
-
-  private:
-    const char* text_;
-    mutable std::optional<std::regex> ausdruck_;
-};
-
-const std::vector<Muster>& Alle_Muster() {
-    static const std::vector<Muster> muster = {
-        {Art::DN, "dn\\s*(\\d+)"},
-        {Art::PN, "pn\\s*(\\d+)"},
-        {Art::NPS, "nps\\s*(\\d+(?:[ -]\\d/\\d)?|\\d/\\d)\\s*\"?"},
-        {Art::Klasse, "(?:class|cl\\.?)\\s*(\\d+)"},
-        {Art::Klasse, "(\\d+)\\s*(?:lbs?|#)(?![a-z])"},
-        {Art::Dampf, "(?:(?:satt)?dampf\\s*)?(\\d+(?:[.,]\\d+)?)\\s*bar(?![a-z])"},
-        {Art::Dampf, "(?:satt)?dampf\\s*(\\d+(?:[.,]\\d+)?)"},
-        {Art::Temperatur, "(\\d+)\\s*(?:\xC2\xB0\\s*c?|grad(?![a-z]))"},
-        {Art::NPS, "(\\d+(?:[ -]\\d/\\d)?|\\d/\\d)\\s*(?:\"|zoll(?![a-z])|in(?![a-z]))"},
-        {Art::Winkel, "l\\s*(\\d+(?:[.,]\\d+)?)\\s*(?:x|\\*|\xC3\x97)\\s*(\\d+(?:[.,]\\d+)?)"
-                      "(?:\\s*(?:x|\\*|\xC3\x97)\\s*(\\d+(?:[.,]\\d+)?))?"},
-        {Art::Profil, "(ipe|hea|heb|hem|upn|inp|u|i|t)\\s*(\\d+)(?![0-9a-z])"},
-        {Art::Schraube, "m\\s*(\\d+)(?![0-9a-z])"},
-        {Art::Etage, "(?:raum)?etage(?![a-z])"},
-    };
-    return muster;
-}
-
 // Sets one part of the target; false when the input names that part twice.
 bool Setze(std::string& teil, std::string wert) {
     if (!teil.empty()) {
@@ -101,41 +61,41 @@ bool Norm_setzen(Suchziel& z, Suchziel::Norm norm) {
     return true;
 }
 
-bool Uebernimm(Suchziel& z, Art was, const std::smatch& m) {
+bool Uebernimm(Suchziel& z, const Suchteil& t) {
     using N = Suchziel::Norm;
-    switch (was) {
-    case Art::DN:
-        return Norm_setzen(z, N::DIN) && Setze(z.Nennweite, "DN " + m.str(1));
-    case Art::PN:
-        return Norm_setzen(z, N::DIN) && Setze(z.Druckstufe, "PN " + m.str(1));
-    case Art::NPS: {
-        std::string groesse = m.str(1);
+    const auto& teil = t.Teile;
+    switch (t.Art) {
+    case Suchart::DN:
+        return Norm_setzen(z, N::DIN) && Setze(z.Nennweite, "DN " + teil[0]);
+    case Suchart::PN:
+        return Norm_setzen(z, N::DIN) && Setze(z.Druckstufe, "PN " + teil[0]);
+    case Suchart::NPS: {
+        std::string groesse = teil[0];
         std::replace(groesse.begin(), groesse.end(), '-', ' ');
         return Norm_setzen(z, N::ANSI) && Setze(z.Nennweite, groesse);
     }
-    case Art::Klasse:
-        return Norm_setzen(z, N::ANSI) && Setze(z.Druckstufe, "Class " + m.str(1));
-    case Art::Profil: {
-        std::string art = m.str(1);
-        art = art == "u" ? "upn" : art == "i" ? "inp" : art;
+    case Suchart::Klasse:
+        return Norm_setzen(z, N::ANSI) && Setze(z.Druckstufe, "Class " + teil[0]);
+    case Suchart::Profil: {
+        std::string art = teil[0] == "u" ? "upn" : teil[0] == "i" ? "inp" : teil[0];
         std::transform(art.begin(), art.end(), art.begin(), ::toupper);
-        return Setze(z.Profil, art + " " + m.str(2));
+        return Setze(z.Profil, art + " " + teil[1]);
     }
-    case Art::Winkel: {
-        const std::string a = Mit_Komma(m.str(1));
-        const std::string b = Mit_Komma(m.str(2));
+    case Suchart::Winkel: {
+        const std::string a = Mit_Komma(teil[0]);
+        const std::string b = Mit_Komma(teil[1]);
         // "L 100x10" is the equal angle 100x100x10.
-        return Setze(z.Profil, m[3].matched ? "L " + a + "x" + b + "x" + Mit_Komma(m.str(3))
+        return Setze(z.Profil, t.Drei_Masse ? "L " + a + "x" + b + "x" + Mit_Komma(teil[2])
                                             : "L " + a + "x" + a + "x" + b);
     }
-    case Art::Schraube:
-        return Setze(z.Schraube, m.str(1));
-    case Art::Dampf:
-        return Setze(z.Dampfdruck, m.str(1));
-    case Art::Temperatur:
-        return Setze(z.Temperatur, m.str(1) + " \xC2\xB0"
-                                              "C");
-    case Art::Etage:
+    case Suchart::Schraube:
+        return Setze(z.Schraube, teil[0]);
+    case Suchart::Dampf:
+        return Setze(z.Dampfdruck, teil[0]);
+    case Suchart::Temperatur:
+        return Setze(z.Temperatur, teil[0] + " \xC2\xB0"
+                                             "C");
+    case Suchart::Etage:
         return !std::exchange(z.Etage, true);
     }
     return false;
@@ -151,31 +111,24 @@ Suchlesung Suche_lesen(std::string_view eingabe) {
     const std::string s = Normiert(eingabe);
     Suchziel ziel;
     bool etwas = false;
-    auto pos = s.cbegin();
+    size_t pos = 0;
     while (true) {
-        while (pos != s.cend() && *pos == ' ') {
+        while (pos < s.size() && s[pos] == ' ') {
             ++pos;
         }
-        if (pos == s.cend()) {
+        if (pos == s.size()) {
             break;
         }
-        bool gefunden = false;
-        for (const Muster& muster : Alle_Muster()) {
-            std::smatch m;
-            if (std::regex_search(pos, s.cend(), m, muster.Ausdruck(),
-                                  std::regex_constants::match_continuous)) {
-                if (!Uebernimm(ziel, muster.Was, m)) {
-                    return {std::nullopt,
-                            Nicht_erkannt(eingabe) + ": widersprüchliche oder doppelte Angaben"};
-                }
-                pos = m[0].second;
-                gefunden = etwas = true;
-                break;
-            }
-        }
-        if (!gefunden) {
+        const std::optional<Suchteil> teil = Lies_Suchteil(std::string_view(s).substr(pos));
+        if (!teil) {
             return {std::nullopt, Nicht_erkannt(eingabe)};
         }
+        if (!Uebernimm(ziel, *teil)) {
+            return {std::nullopt,
+                    Nicht_erkannt(eingabe) + ": widersprüchliche oder doppelte Angaben"};
+        }
+        pos += teil->Laenge;
+        etwas = true;
     }
     if (!etwas) {
         return {std::nullopt, "Bitte eine Nennweite, Druckstufe, ein Profil, eine Schraube, "
