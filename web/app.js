@@ -27,31 +27,34 @@ function element(tag, klasse, text) {
   return e;
 }
 
-function zeichneZeile(zeile) {
-  const details = element('details');
-  details.dataset.feld = zeile.feld;
-  const summary = element('summary');
-  summary.append(element('span', 'beschriftung', zeile.beschriftung),
-    element('span', 'wert', zeile.text));
-  const quelle = element('div', 'quelle');
-  details.append(summary, quelle);
-  // The source is asked for when the value is tapped.
-  details.addEventListener('toggle', () => {
-    if (!details.open || quelle.childElementCount) return;
-    const texte = zeile.feld ? frage('pm_quelle', zeile.feld) : [];
-    for (const text of texte.length ? texte : [zeile.datei || 'Auswahl']) quelle.append(element('p', '', text));
-  });
-  return details;
+const Maskiert = { '&': '&amp;', '<': '&lt;', '>': '&gt;', '"': '&quot;' };
+const html = (text) => String(text ?? '').replace(/[&<>"]/g, (z) => Maskiert[z]);
+
+// The sheet goes in as one piece of HTML: its 150-odd rows built element by
+// element were a good part of the first result on a slow phone.
+let blattZeilen = [];
+
+function zeileHtml(zeile) {
+  const feld = zeile.feld ? ` data-feld="${html(zeile.feld)}"` : '';
+  return `<details data-zeile="${blattZeilen.push(zeile) - 1}"${feld}><summary>`
+    + `<span class="beschriftung">${html(zeile.beschriftung)}</span>`
+    + `<span class="wert">${html(zeile.text)}</span></summary><div class="quelle"></div></details>`;
 }
 
 function zeichneBlatt(blatt) {
   $('blatttitel').textContent = blatt.titel;
-  const teile = blatt.gruppen.map((gruppe) => {
-    const div = element('div', 'gruppe');
-    div.append(element('h3', '', gruppe.titel), ...gruppe.zeilen.map(zeichneZeile));
-    return div;
-  });
-  $('blatt').replaceChildren(...teile);
+  blattZeilen = [];
+  $('blatt').innerHTML = blatt.gruppen.map((gruppe) => `<div class="gruppe"><h3>${html(gruppe.titel)}</h3>`
+    + `${gruppe.zeilen.map(zeileHtml).join('')}</div>`).join('');
+}
+
+// The source is asked for when a value is tapped open.
+function zeigeQuelle(ereignis) {
+  const zeile = blattZeilen[ereignis.target.dataset.zeile];
+  const quelle = ereignis.target.querySelector('.quelle');
+  if (!zeile || !ereignis.target.open || quelle.childElementCount) return;
+  const texte = zeile.feld ? frage('pm_quelle', zeile.feld) : [];
+  for (const text of texte.length ? texte : [zeile.datei || 'Auswahl']) quelle.append(element('p', '', text));
 }
 
 function zeigeAnsicht(name) {
@@ -128,6 +131,7 @@ function auswahlAusAdresse() {
 }
 
 function verbinde() {
+  $('blatt').addEventListener('toggle', zeigeQuelle, true);
   $('suche').addEventListener('submit', (ereignis) => {
     ereignis.preventDefault();
     const text = $('suchfeld').value.trim();
