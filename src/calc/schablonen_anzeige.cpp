@@ -266,6 +266,9 @@ void Bogen_zeigen(Mainform& f) {
 } // namespace
 
 void Anzeige_Schablonen(Mainform& f) {
+    if (f.Ohne_Schablonen) {
+        return;
+    }
     Stutzen_zeigen(f);
     Bogen_zeigen(f);
 }

@@ -71,6 +71,10 @@ struct Mainform {
     // An activation load has filled the lists: later loads keep the selections.
     bool Geladen = false;
 
+    // The browser edition has no page of cut templates: its form leaves their
+    // panels as they start instead of working out curves nobody sees.
+    bool Ohne_Schablonen = false;
+
     // The free table as read or saved last, against which edits are found.
     Tabellenstand Freie_Tabelle;
     // The design office's company folder laid over the tables (with trailing

@@ -78,6 +78,7 @@ const char* pm_start() {
     Sitzung& s = Die_Sitzung();
     Tabellen_auspacken();
     s.form = std::make_unique<Mainform>(s.plattform, "/", ',');
+    s.form->Ohne_Schablonen = true;
     FormCreate(*s.form);
     FormActivate(*s.form);
     return Antworte(s, Json_Objekt({{"meldungen", Meldungen_abholen(s)}}));
